@@ -1,0 +1,37 @@
+#pragma once
+
+#include "window_state.h"
+
+#include <QWidget>
+
+namespace kobalin {
+
+// One cell of the grid: paints exactly its fill colour, with a one-pixel
+// frame when its border is on, and reports presses (any button) and pointer
+// moves together with its index.
+class CellWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    CellWidget(std::int16_t index, QWidget* parent);
+
+    void display(const Cell& cell);
+    Rgb fillColour() const { return fill_; }
+    BorderStyle border() const { return border_; }
+
+signals:
+    void pressed(std::int16_t index);
+    void moved(std::int16_t index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    std::int16_t index_;
+    Rgb fill_ = White;
+    BorderStyle border_ = BorderStyle::None;
+};
+
+} // namespace kobalin

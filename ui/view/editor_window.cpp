@@ -1,0 +1,315 @@
+#include "editor_window.h"
+
+#include "cell_widget.h"
+#include "handlers.h"
+#include "layout_table.h"
+#include "text_limits.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace kobalin {
+
+namespace {
+
+// The layout is fixed in pixels, so the fonts are too: 8.25 and 6.75 points
+// at 96 dots per inch.
+QFont StandardFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    return font;
+}
+
+QFont RowCaptionFont() {
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(9);
+    return font;
+}
+
+// "Raster anzeigen" fills its box exactly: a little less room between the
+// tick box and the text lets the whole caption show.
+class TightCheckBoxStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_CheckBoxLabelSpacing) {
+            return 3;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+void SetBackground(QWidget* widget, QPalette::ColorRole role, QRgb colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, QColor::fromRgb(colour));
+    widget->setPalette(palette);
+}
+
+void ShowCaption(QLabel* label, const std::string& caption) {
+    label->setText(QString::fromStdString(caption));
+}
+
+// A straight line one pixel wide in the window text colour.
+QWidget* MakeLine(const layout::Line& line, QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    widget->setObjectName(QString::fromUtf8(line.name.data(), qsizetype(line.name.size())));
+    widget->setGeometry(layout::LineRect(line));
+    widget->setAutoFillBackground(true);
+    SetBackground(widget, QPalette::Window, widget->palette().color(QPalette::WindowText).rgb());
+    return widget;
+}
+
+} // namespace
+
+EditorWindow::EditorWindow(Platform& platform) : platform_(platform) {
+    setObjectName(QStringLiteral("main"));
+    setWindowTitle(QStringLiteral("Kobalin Version 1.00"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kobalin.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(StandardFont());
+    setFixedSize(layout::ClientSize);
+
+    buildGrid();
+    buildLines();
+    buildControls();
+    connectCommands();
+    setFocusOrder();
+
+    move(screen()->availableGeometry().center() - rect().center());
+    declaration_->setFocus();
+}
+
+template <typename Widget> Widget* EditorWindow::place(std::string_view name) {
+    const auto placement =
+        std::find_if(layout::Placements.begin(), layout::Placements.end(),
+                     [name](const layout::Placement& candidate) { return candidate.name == name; });
+    QWidget* parent = this;
+    if (!placement->parent.empty()) {
+        parent = findChild<QWidget*>(QLatin1String(placement->parent));
+    }
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(placement->rect);
+    return widget;
+}
+
+void EditorWindow::buildGrid() {
+    for (std::int16_t index = 0; index < CellCount; ++index) {
+        auto* cell = new CellWidget(index, this);
+        cell->setObjectName(QStringLiteral("Picture1_%1").arg(index));
+        cell->setGeometry(layout::CellRect(index));
+        connect(cell, &CellWidget::pressed, this, [this](std::int16_t pressed) {
+            handle([&] { Picture1_MouseDown(state_, pressed); });
+        });
+        connect(cell, &CellWidget::moved, this,
+                [this](std::int16_t moved) { handle([&] { Picture1_MouseMove(state_, moved); }); });
+        cells_[static_cast<std::size_t>(index)] = cell;
+    }
+    for (std::int16_t row = 0; row < Rows; ++row) {
+        auto* caption = new QLabel(QString::fromStdString(state_.Label1[0].caption), this);
+        caption->setObjectName(QStringLiteral("Label1_%1").arg(row));
+        caption->setGeometry(layout::RowCaptionRect(row));
+        caption->setFont(RowCaptionFont());
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        rowCaptions_[static_cast<std::size_t>(row)] = caption;
+    }
+}
+
+void EditorWindow::buildLines() {
+    for (const layout::Line& line : layout::Lines) {
+        MakeLine(line, this);
+    }
+}
+
+void EditorWindow::buildControls() {
+    place<QGroupBox>("Frame2");
+    place<QLabel>("Label7")->setText(QStringLiteral("x:"));
+    column_ = place<QLabel>("Label3");
+    place<QLabel>("Label8")->setText(QStringLiteral("y:"));
+    row_ = place<QLabel>("Label4");
+    highNibble_ = place<QLabel>("Label5");
+    lowNibble_ = place<QLabel>("Label6");
+
+    place<QGroupBox>("Frame1")->setTitle(QStringLiteral("Höhe"));
+    place<QPushButton>("Command5")->setText(QStringLiteral("-"));
+    place<QPushButton>("Command6")->setText(QStringLiteral("+"));
+    height_ = place<QLineEdit>("Text2");
+    height_->setReadOnly(true);
+    height_->setAlignment(Qt::AlignCenter);
+    SetBackground(height_, QPalette::Base, 0xC0C0C0);
+
+    grid_ = place<QCheckBox>("Check2");
+    grid_->setText(QStringLiteral("Raster anzeigen"));
+    auto* tight = new TightCheckBoxStyle;
+    tight->setParent(grid_);
+    grid_->setStyle(tight);
+    place<QPushButton>("Command7")->setText(QStringLiteral("aktualisieren"));
+    place<QPushButton>("Command8")->setText(QStringLiteral("In die Zwischenablage kopieren"));
+
+    declaration_ = place<QPlainTextEdit>("Text1");
+    declaration_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    declaration_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    declaration_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    declaration_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    declaration_->setTabChangesFocus(true);
+    declaration_->document()->setDocumentMargin(1);
+
+    place<QLabel>("Label2")->setText(QStringLiteral("VarName:"));
+    name_ = place<QLineEdit>("Text3");
+    place<QPushButton>("Command1")->setText(QStringLiteral("neu"));
+    place<QPushButton>("Command3")->setText(QStringLiteral("neu (schwarz)"));
+    place<QPushButton>("Command2")->setText(QStringLiteral("invertieren"));
+    place<QPushButton>("Command4")->setText(QStringLiteral("Beenden"));
+
+    auto* credits = place<QLabel>("Label9");
+    credits->setText(
+        QStringLiteral(" Kobalin 1.00 \u2013 Sprites 8 \u00d7 1 bis 9 f\u00fcr C-Programme"));
+    QFont bold = StandardFont();
+    bold.setBold(true);
+    credits->setFont(bold);
+    credits->setAutoFillBackground(true);
+    SetBackground(credits, QPalette::Window, 0xE0E0E0);
+
+    // The controls start out showing the start state.
+    for (std::int16_t row = 0; row < Rows; ++row) {
+        ShowCaption(rowCaptions_[static_cast<std::size_t>(row)],
+                    state_.Label1[static_cast<std::size_t>(row)].caption);
+    }
+    ShowCaption(column_, state_.Label3);
+    ShowCaption(row_, state_.Label4);
+    ShowCaption(highNibble_, state_.Label5);
+    ShowCaption(lowNibble_, state_.Label6);
+    declaration_->setPlainText(ToBoxText(state_.Text1));
+    height_->setText(QString::fromStdString(state_.Text2));
+    name_->setText(QString::fromStdString(state_.Text3));
+}
+
+void EditorWindow::connectCommands() {
+    const auto onClick = [this](const char* name, auto handler) {
+        auto* button = findChild<QPushButton*>(QLatin1String(name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, handler] { handle(handler); });
+    };
+    onClick("Command1", [this] { Command1_Click(state_, platform_); });
+    onClick("Command2", [this] { Command2_Click(state_); });
+    onClick("Command3", [this] { Command3_Click(state_, platform_); });
+    onClick("Command4", [this] { Command4_Click(platform_); });
+    onClick("Command5", [this] { Command5_Click(state_); });
+    onClick("Command6", [this] { Command6_Click(state_); });
+    onClick("Command7", [this] { Command7_Click(state_); });
+    onClick("Command8", [this] { Command8_Click(state_, platform_); });
+
+    connect(grid_, &QCheckBox::clicked, this, [this](bool ticked) {
+        state_.Check2 = ticked ? 1 : 0;
+        shown_.Check2 = state_.Check2;
+        handle([this] { Check2_Click(state_); });
+    });
+    connect(declaration_, &QPlainTextEdit::textChanged, this, &EditorWindow::takeTypedDeclaration);
+    connect(name_, &QLineEdit::textEdited, this, &EditorWindow::takeTypedName);
+}
+
+void EditorWindow::setFocusOrder() {
+    const char* const order[] = {"Text1",    "Command1", "Command2", "Command3",
+                                 "Command4", "Command5", "Command6", "Text2",
+                                 "Command7", "Check2",   "Command8", "Text3"};
+    QWidget* previous = nullptr;
+    for (const char* name : order) {
+        auto* widget = findChild<QWidget*>(QLatin1String(name));
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+template <typename Handler> void EditorWindow::handle(Handler handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        // Handlers throw only on a fault in the program itself: say what it
+        // was and end rather than go on with a state that may be wrong.
+        platform_.showError(error.what());
+        QCoreApplication::exit(EXIT_FAILURE);
+        return;
+    }
+    mirror();
+}
+
+void EditorWindow::mirror() {
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        if (state_.Picture1[i] != shown_.Picture1[i]) {
+            cells_[i]->display(state_.Picture1[i]);
+        }
+    }
+    for (std::size_t row = 0; row < rowCaptions_.size(); ++row) {
+        const RowCaption& caption = state_.Label1[row];
+        if (caption.caption != shown_.Label1[row].caption) {
+            ShowCaption(rowCaptions_[row], caption.caption);
+        }
+        if (caption.visible != shown_.Label1[row].visible) {
+            rowCaptions_[row]->setVisible(caption.visible);
+        }
+    }
+    const auto showIfChanged = [](QLabel* label, const std::string& now, const std::string& was) {
+        if (now != was) {
+            ShowCaption(label, now);
+        }
+    };
+    showIfChanged(column_, state_.Label3, shown_.Label3);
+    showIfChanged(row_, state_.Label4, shown_.Label4);
+    showIfChanged(highNibble_, state_.Label5, shown_.Label5);
+    showIfChanged(lowNibble_, state_.Label6, shown_.Label6);
+    if (state_.Text1 != shown_.Text1) {
+        shown_.Text1 = state_.Text1; // set first: the box reports the change back
+        declaration_->setPlainText(ToBoxText(state_.Text1));
+    }
+    if (state_.Text2 != shown_.Text2) {
+        height_->setText(QString::fromStdString(state_.Text2));
+    }
+    shown_ = state_;
+}
+
+void EditorWindow::takeTypedDeclaration() {
+    const QString text = declaration_->toPlainText();
+    const std::string typed = FromBoxText(text);
+    if (typed == shown_.Text1) {
+        return; // our own setPlainText
+    }
+    QTextCursor cursor = declaration_->textCursor();
+    const Edit limited = LimitLength({text, cursor.position()}, MaxDeclarationCharacters);
+    if (limited.text != text) {
+        // Removing the excess changes the text again and comes back here.
+        cursor.setPosition(int(limited.cursor));
+        cursor.setPosition(declaration_->textCursor().position(), QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        return;
+    }
+    state_.Text1 = typed;
+    shown_.Text1 = typed;
+}
+
+void EditorWindow::takeTypedName() {
+    const Edit typed{name_->text(), name_->cursorPosition()};
+    const Edit name = LimitLength(WithoutControlCharacters(typed), MaxNameCharacters);
+    if (name.text != typed.text) {
+        name_->setText(name.text);
+        name_->setCursorPosition(int(name.cursor));
+    }
+    state_.Text3 = name.text.toStdString();
+    shown_.Text3 = state_.Text3;
+}
+
+} // namespace kobalin

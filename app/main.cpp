@@ -8,6 +8,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kobalin.Kobalin"));
 
     // The question box's Yes and No in the desktop's language.
     QTranslator qtTranslations;

@@ -10,11 +10,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionGroupBox>
 #include <QTextBlock>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -24,10 +27,12 @@ namespace kobalin {
 namespace {
 
 // The layout is fixed in pixels, so the fonts are too: 8.25 and 6.75 points
-// at 96 dots per inch.
+// at 96 dots per inch. Glyphs snapped to whole pixels keep the captions as
+// narrow as the tight places need ("VarName:" fills its label exactly).
 QFont StandardFont() {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
@@ -49,6 +54,47 @@ public:
         }
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+};
+
+// Group boxes as a frame whose top line runs through the middle of the
+// caption: the controls placed 14 pixels down then sit inside the frame
+// rather than on a top line drawn below the caption.
+class CaptionOnLineGroupBoxStyle : public QProxyStyle {
+public:
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || box == nullptr) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QRect caption;
+        QRect frame = box->rect;
+        if (!box->text.isEmpty()) {
+            caption = subControlRect(control, box, SC_GroupBoxLabel, widget);
+            frame.setTop(caption.center().y());
+        }
+        painter->save();
+        painter->setClipRegion(QRegion(box->rect) - caption.adjusted(-2, 0, 2, 0));
+        qDrawShadeRect(painter, frame, box->palette, true, 1, 0);
+        painter->restore();
+
+        QStyleOptionGroupBox captionOnly = *box;
+        captionOnly.subControls = SC_GroupBoxLabel;
+        QProxyStyle::drawComplexControl(control, &captionOnly, painter, widget);
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                         SubControl subControl, const QWidget* widget) const override {
+        QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
+        if (control == CC_GroupBox && subControl == SC_GroupBoxLabel) {
+            rect.translate(CaptionIndent, 0); // the caption interrupts the line, not its corner
+        }
+        return rect;
+    }
+
+private:
+    static constexpr int CaptionIndent = 6;
 };
 
 void SetBackground(QWidget* widget, QPalette::ColorRole role, QRgb colour) {
@@ -135,7 +181,9 @@ void EditorWindow::buildLines() {
 }
 
 void EditorWindow::buildControls() {
-    place<QGroupBox>("Frame2");
+    auto* groupBoxStyle = new CaptionOnLineGroupBoxStyle;
+    groupBoxStyle->setParent(this);
+    place<QGroupBox>("Frame2")->setStyle(groupBoxStyle);
     place<QLabel>("Label7")->setText(QStringLiteral("x:"));
     column_ = place<QLabel>("Label3");
     place<QLabel>("Label8")->setText(QStringLiteral("y:"));
@@ -143,7 +191,9 @@ void EditorWindow::buildControls() {
     highNibble_ = place<QLabel>("Label5");
     lowNibble_ = place<QLabel>("Label6");
 
-    place<QGroupBox>("Frame1")->setTitle(QStringLiteral("Höhe"));
+    auto* heightBox = place<QGroupBox>("Frame1");
+    heightBox->setTitle(QStringLiteral("Höhe"));
+    heightBox->setStyle(groupBoxStyle);
     place<QPushButton>("Command5")->setText(QStringLiteral("-"));
     place<QPushButton>("Command6")->setText(QStringLiteral("+"));
     height_ = place<QLineEdit>("Text2");
@@ -283,7 +333,7 @@ void EditorWindow::mirror() {
 }
 
 void EditorWindow::takeTypedDeclaration() {
-    const QString text = declaration_->toPlainText();
+    const QString text = TypedText(*declaration_->document());
     const std::string typed = FromBoxText(text);
     if (typed == shown_.Text1) {
         return; // our own setPlainText

@@ -52,10 +52,10 @@ private:
 
     std::array<CellWidget*, CellCount> cells_{};
     std::array<QLabel*, Rows> rowCaptions_{};
-    QLabel* column_ = nullptr;   // Label3
-    QLabel* row_ = nullptr;      // Label4
-    QLabel* highNibble_ = nullptr; // Label5
-    QLabel* lowNibble_ = nullptr;  // Label6
+    QLabel* column_ = nullptr;              // Label3
+    QLabel* row_ = nullptr;                 // Label4
+    QLabel* highNibble_ = nullptr;          // Label5
+    QLabel* lowNibble_ = nullptr;           // Label6
     QPlainTextEdit* declaration_ = nullptr; // Text1
     QLineEdit* height_ = nullptr;           // Text2
     QLineEdit* name_ = nullptr;             // Text3

@@ -71,7 +71,9 @@ struct Line {
     QPoint to;
 };
 
-constexpr QPoint PointFromTwips(int x, int y) { return {x / TwipsPerPixel, y / TwipsPerPixel}; }
+constexpr QPoint PointFromTwips(int x, int y) {
+    return {x / TwipsPerPixel, y / TwipsPerPixel};
+}
 
 inline constexpr std::array Lines{
     Line{"Line1", PointFromTwips(735, 150), PointFromTwips(735, 195)},
@@ -82,7 +84,8 @@ inline constexpr std::array Lines{
 };
 
 constexpr QRect LineRect(const Line& line) {
-    const QPoint topLeft(std::min(line.from.x(), line.to.x()), std::min(line.from.y(), line.to.y()));
+    const QPoint topLeft(std::min(line.from.x(), line.to.x()),
+                         std::min(line.from.y(), line.to.y()));
     const QPoint bottomRight(std::max(line.from.x(), line.to.x()),
                              std::max(line.from.y(), line.to.y()));
     return {topLeft, bottomRight};

@@ -1,5 +1,7 @@
 #include "text_limits.h"
 
+#include <QTextDocument>
+
 #include <algorithm>
 
 namespace kobalin {
@@ -36,6 +38,16 @@ Edit WithoutControlCharacters(const Edit& edit) {
         }
     }
     return clean;
+}
+
+QString TypedText(const QTextDocument& document) {
+    QString text = document.toRawText();
+    for (QChar& ch : text) {
+        if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) {
+            ch = u'\n';
+        }
+    }
+    return text;
 }
 
 QString ToBoxText(const std::string& text) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QTextDocument;
+
 namespace kobalin {
 
 // Length limits count characters as the user sees them, so a character
@@ -21,6 +23,11 @@ Edit LimitLength(const Edit& edit, qsizetype maxCharacters);
 // A name is one line: line breaks, tabs and other control characters that a
 // paste brings along are dropped.
 Edit WithoutControlCharacters(const Edit& edit);
+
+// The text of an edit box's document as the user typed it, line breaks as
+// LF. QTextDocument::toPlainText would also turn non-breaking spaces into
+// blanks, and the name or a typed declaration must keep them.
+QString TypedText(const QTextDocument& document);
 
 // Text1 holds CR LF line breaks; the edit box works with LF.
 QString ToBoxText(const std::string& text);

@@ -165,7 +165,7 @@ void EditorWindow::buildGrid() {
         cells_[static_cast<std::size_t>(index)] = cell;
     }
     for (std::int16_t row = 0; row < Rows; ++row) {
-        auto* caption = new QLabel(QString::fromStdString(state_.Label1[0].caption), this);
+        auto* caption = new QLabel(this);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(row));
         caption->setGeometry(layout::RowCaptionRect(row));
         caption->setFont(RowCaptionFont());

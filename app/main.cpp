@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
 
     kobalin::QtPlatform platform;
     kobalin::EditorWindow window(platform);
+    platform.setDialogParent(&window);
     window.show();
     return QApplication::exec();
 }

@@ -16,7 +16,7 @@ const QString DialogTitle = QStringLiteral("Kobalin");
 
 Answer QtPlatform::ask(const std::string& prompt) {
     QMessageBox box(QMessageBox::NoIcon, DialogTitle, QString::fromStdString(prompt),
-                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+                    QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.setObjectName(QStringLiteral("question"));
     box.setDefaultButton(QMessageBox::Yes);
     // Escape and the close button count as No.
@@ -37,13 +37,17 @@ bool QtPlatform::putOnClipboard(const std::string& text) {
 
 void QtPlatform::showError(const std::string& message) {
     QMessageBox box(QMessageBox::Critical, DialogTitle, QString::fromStdString(message),
-                    QMessageBox::Ok, QApplication::activeWindow());
+                    QMessageBox::Ok, dialogParent());
     box.setObjectName(QStringLiteral("error"));
     box.exec();
 }
 
 void QtPlatform::quit() {
     QCoreApplication::quit();
+}
+
+QWidget* QtPlatform::dialogParent() const {
+    return dialogParent_ != nullptr ? dialogParent_.data() : QApplication::activeWindow();
 }
 
 } // namespace kobalin

@@ -1,6 +1,7 @@
 #include "floor_window.h"
 
 #include "layout_table.h"
+#include "look.h"
 #include "window_state.h"
 
 #include <QCheckBox>
@@ -18,25 +19,6 @@
 namespace kobalin::bench {
 
 namespace {
-
-QFont StandardFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    return font;
-}
-
-QFont RowCaptionFont() {
-    QFont font(QStringLiteral("Liberation Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(9);
-    return font;
-}
-
-void SetBackground(QWidget* widget, QPalette::ColorRole role, QRgb colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, QColor::fromRgb(colour));
-    widget->setPalette(palette);
-}
 
 QString Name(std::string_view name) {
     return QString::fromLatin1(name.data(), qsizetype(name.size()));

@@ -3,6 +3,7 @@
 #include "cell_widget.h"
 #include "editor_window.h"
 #include "qt_platform.h"
+#include "test_support.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -163,13 +164,3 @@ inline QString StartBoxText() {
 inline void PutOnClipboard(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
 }
-
-// Readable failure messages for the window state's texts.
-namespace QTest {
-template <> inline char* toString(const std::string& text) {
-    return toString(QString::fromStdString(text));
-}
-template <> inline char* toString(const kobalin::BorderStyle& border) {
-    return qstrdup(border == kobalin::BorderStyle::Single ? "Single" : "None");
-}
-} // namespace QTest

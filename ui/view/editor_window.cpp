@@ -3,6 +3,7 @@
 #include "cell_widget.h"
 #include "handlers.h"
 #include "layout_table.h"
+#include "look.h"
 #include "text_limits.h"
 
 #include <QCheckBox>
@@ -25,23 +26,6 @@
 namespace kobalin {
 
 namespace {
-
-// The layout is fixed in pixels, so the fonts are too: 8.25 and 6.75 points
-// at 96 dots per inch. Glyphs snapped to whole pixels keep the captions as
-// narrow as the tight places need ("VarName:" fills its label exactly).
-QFont StandardFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
-}
-
-QFont RowCaptionFont() {
-    QFont font(QStringLiteral("Liberation Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(9);
-    return font;
-}
 
 // "Raster anzeigen" fills its box exactly: a little less room between the
 // tick box and the text lets the whole caption show.
@@ -96,12 +80,6 @@ public:
 private:
     static constexpr int CaptionIndent = 6;
 };
-
-void SetBackground(QWidget* widget, QPalette::ColorRole role, QRgb colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, QColor::fromRgb(colour));
-    widget->setPalette(palette);
-}
 
 void ShowCaption(QLabel* label, const std::string& caption) {
     label->setText(QString::fromStdString(caption));

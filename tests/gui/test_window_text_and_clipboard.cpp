@@ -3,6 +3,8 @@
 
 #include "gui_support.h"
 
+#include <stdexcept>
+
 #include <QInputMethodEvent>
 #include <QMimeData>
 
@@ -14,6 +16,12 @@ namespace {
 class HeldClipboard : public QtPlatform {
 public:
     bool putOnClipboard(const std::string&) override { return false; }
+};
+
+// A desktop whose clipboard fails in a way the program does not expect.
+class BrokenClipboard : public QtPlatform {
+public:
+    bool putOnClipboard(const std::string&) override { throw std::runtime_error("clipboard gone"); }
 };
 
 const QString Grin = QString::fromUcs4(U"\U0001F600");
@@ -202,6 +210,23 @@ private slots:
 
         editor_->click(editor_->cells[20]);
         QCOMPARE(editor_->rowCaptions[2]->text(), "18");
+    }
+
+    void anUnexpectedFaultIsShownAndEndsTheProgram() {
+        editor_ = OpenEditor(std::make_unique<BrokenClipboard>());
+        QVERIFY(!QTest::currentTestFailed());
+        BoxAnswerer error(ClickButton(QMessageBox::Ok));
+        QTimer::singleShot(0, editor_->window.get(),
+                           [this] { editor_->click(editor_->command(8)); });
+        QTimer stuck;
+        stuck.setSingleShot(true);
+        connect(&stuck, &QTimer::timeout, &stuck, [] { QCoreApplication::exit(0); });
+        stuck.start(10000);
+
+        QCOMPARE(QApplication::exec(), EXIT_FAILURE);
+        QVERIFY(error.seen().seen);
+        QCOMPARE(error.seen().name, "error");
+        QCOMPARE(error.seen().text, "clipboard gone");
     }
 
     // Last: ending the event loop is for good in the process's eyes.

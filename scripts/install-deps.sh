@@ -25,5 +25,5 @@ as_root=()
 [ "$(id -u)" -ne 0 ] && as_root=(sudo)
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+    --no-install-recommends "${missing[@]}"

@@ -10,7 +10,8 @@ jobs=$(nproc)
 run_suite() {
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja "$@"
+    cmake -S . -B "$dir" -G Ninja -DKOBALIN_WERROR=ON -DKOBALIN_TESTS=ON -DKOBALIN_E2E=ON \
+        -DKOBALIN_BENCHMARKS=ON "$@"
     cmake --build "$dir" -j "$jobs"
     ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 }

@@ -1,46 +1,83 @@
 #pragma once
 
-#include "platform.h"
-#include "window_state.h"
+#include "handlers.h"
 
 #include <QTest>
 
+#include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-// A desktop for the handlers: answers questions as told, records what it is
-// asked to do, and can refuse the clipboard.
-class FakePlatform : public kobalin::Platform {
-public:
+// A desktop for the handlers: answers as told, records what it is asked, and
+// can refuse the clipboard or fail with a fault.
+struct FakePlatform : kobalin::Platform {
     kobalin::Answer answer = kobalin::Answer::Yes;
     bool clipboardWorks = true;
+    bool faultyClipboard = false;
+    std::string clipboard;
+    int questions = 0;
+    int errors = 0;
+    int quits = 0;
 
-    std::vector<std::string> questions;
-    std::vector<std::string> errors;
-    std::string clipboard = "(something else)";
-    int quitCount = 0;
-
-    kobalin::Answer ask(const std::string& prompt) override {
-        questions.push_back(prompt);
-        return answer;
-    }
+    kobalin::Answer ask(const std::string&) override { return ++questions, answer; }
     bool putOnClipboard(const std::string& text) override {
-        if (!clipboardWorks) {
-            return false;
+        if (faultyClipboard) {
+            throw std::runtime_error("no clipboard");
         }
-        clipboard = text;
-        return true;
+        clipboard = clipboardWorks ? text : clipboard;
+        return clipboardWorks;
     }
-    void showError(const std::string& message) override { errors.push_back(message); }
-    void quit() override { ++quitCount; }
+    void showError(const std::string&) override { ++errors; }
+    void quit() override {
+        ++quits;
+        QCoreApplication::quit();
+    }
 };
 
-// Readable failure messages for the core's types.
+// A user's actions, one word each: a number presses that cell; "-", "+",
+// "invertieren", "aktualisieren" and "copy" click; "neu:yes" and
+// "schwarz:no" click and answer; "name=x" types a name.
+inline void Play(kobalin::WindowState& state, FakePlatform& platform, const QString& actions) {
+    using namespace kobalin;
+    for (const QString& action : actions.split(' ', Qt::SkipEmptyParts)) {
+        platform.answer = action.endsWith(":no") ? Answer::No : Answer::Yes;
+        if (action == "-" || action == "+") {
+            action == "-" ? Command5_Click(state) : Command6_Click(state);
+        } else if (action.startsWith("neu:") || action.startsWith("schwarz:")) {
+            action.startsWith("neu:") ? Command1_Click(state, platform)
+                                      : Command3_Click(state, platform);
+        } else if (action == "invertieren") {
+            Command2_Click(state);
+        } else if (action == "aktualisieren") {
+            Command7_Click(state);
+        } else if (action == "copy") {
+            Command8_Click(state, platform);
+        } else if (action.startsWith("name=")) {
+            state.Text3 = action.mid(5).toStdString();
+        } else {
+            Picture1_MouseDown(state, action.toShort());
+        }
+    }
+}
+
+inline std::string Hex(int byte) {
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", unsigned(byte) & 0xFFu);
+    return digits;
+}
+
+// The declaration a C programmer expects for these row bytes, top row first.
+inline std::string Declaration(const std::string& name, const std::vector<int>& bytes) {
+    std::string text = "static unsigned char " + name + "[] = {";
+    for (std::size_t row = 0; row < bytes.size(); ++row) {
+        text += (row == 0 ? "0x" : ",0x") + Hex(bytes[row]);
+    }
+    return text + "};";
+}
+
 namespace QTest {
 template <> inline char* toString(const std::string& text) {
     return toString(QString::fromStdString(text));
-}
-template <> inline char* toString(const kobalin::BorderStyle& border) {
-    return qstrdup(border == kobalin::BorderStyle::Single ? "Single" : "None");
 }
 } // namespace QTest

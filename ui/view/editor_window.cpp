@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 namespace kobalin {
 
@@ -81,6 +82,19 @@ private:
     static constexpr int CaptionIndent = 6;
 };
 
+// What freshly built controls show: cells in their start colours, no text.
+WindowState NothingShown() {
+    WindowState blank;
+    for (RowCaption& row : blank.Label1) {
+        row.caption.clear();
+    }
+    for (std::string* text : {&blank.Label3, &blank.Label4, &blank.Label5, &blank.Label6,
+                              &blank.Text1, &blank.Text2, &blank.Text3}) {
+        text->clear();
+    }
+    return blank;
+}
+
 void ShowCaption(QLabel* label, const std::string& caption) {
     label->setText(QString::fromStdString(caption));
 }
@@ -97,7 +111,7 @@ QWidget* MakeLine(const layout::Line& line, QWidget* parent) {
 
 } // namespace
 
-EditorWindow::EditorWindow(Platform& platform) : platform_(platform) {
+EditorWindow::EditorWindow(Platform& platform) : platform_(platform), shown_(NothingShown()) {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Kobalin Version 1.00"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kobalin.png")));
@@ -111,6 +125,7 @@ EditorWindow::EditorWindow(Platform& platform) : platform_(platform) {
     buildControls();
     connectCommands();
     setFocusOrder();
+    mirror();
 
     move(screen()->availableGeometry().center() - rect().center());
     declaration_->setFocus();
@@ -120,6 +135,9 @@ template <typename Widget> Widget* EditorWindow::place(std::string_view name) {
     const auto placement =
         std::find_if(layout::Placements.begin(), layout::Placements.end(),
                      [name](const layout::Placement& candidate) { return candidate.name == name; });
+    if (placement == layout::Placements.end()) {
+        throw std::logic_error("no place in the layout for " + std::string(name));
+    }
     QWidget* parent = this;
     if (!placement->parent.empty()) {
         parent = findChild<QWidget*>(QLatin1String(placement->parent));
@@ -210,19 +228,6 @@ void EditorWindow::buildControls() {
     credits->setFont(bold);
     credits->setAutoFillBackground(true);
     SetBackground(credits, QPalette::Window, 0xE0E0E0);
-
-    // The controls start out showing the start state.
-    for (std::int16_t row = 0; row < Rows; ++row) {
-        ShowCaption(rowCaptions_[static_cast<std::size_t>(row)],
-                    state_.Label1[static_cast<std::size_t>(row)].caption);
-    }
-    ShowCaption(column_, state_.Label3);
-    ShowCaption(row_, state_.Label4);
-    ShowCaption(highNibble_, state_.Label5);
-    ShowCaption(lowNibble_, state_.Label6);
-    declaration_->setPlainText(ToBoxText(state_.Text1));
-    height_->setText(QString::fromStdString(state_.Text2));
-    name_->setText(QString::fromStdString(state_.Text3));
 }
 
 void EditorWindow::connectCommands() {
@@ -306,6 +311,9 @@ void EditorWindow::mirror() {
     }
     if (state_.Text2 != shown_.Text2) {
         height_->setText(QString::fromStdString(state_.Text2));
+    }
+    if (state_.Text3 != shown_.Text3) {
+        name_->setText(QString::fromStdString(state_.Text3));
     }
     shown_ = state_;
 }

@@ -1,0 +1,212 @@
+// The real window on the offscreen platform, for what only the window can get
+// wrong: its widgets, keys, dialogs, clipboard, text limits and ending.
+#include "cell_widget.h"
+#include "editor_window.h"
+#include "qt_platform.h"
+#include "test_support.h"
+
+#include <QtWidgets>
+
+using namespace kobalin;
+
+namespace {
+
+template <typename Widget = QWidget> Widget* Control(const QWidget& window, const QString& name) {
+    auto* widget = window.findChild<Widget*>(name);
+    if (widget == nullptr) {
+        qFatal("the window has no control %s", qPrintable(name));
+    }
+    return widget;
+}
+
+void Click(const QWidget& window, const QString& name, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(Control(window, name), button);
+}
+
+// How many pixels wide a caption's dark ink is, drawn as the window draws it
+// (a faint edge of antialiasing may be cut off).
+int InkWidth(const QWidget* control, const QString& text) {
+    QImage image(400, 40, QImage::Format_Grayscale8); // rows without padding
+    image.fill(255);
+    QPainter painter(&image);
+    painter.setFont(control->font());
+    painter.drawText(0, 30, text);
+    int width = 0;
+    for (int pixel = 0; pixel < image.width() * image.height(); ++pixel) {
+        width = image.constBits()[pixel] < 128 ? std::max(width, pixel % image.width() + 1) : width;
+    }
+    return width;
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensFixedAndKeysPressNoButton() {
+        FakePlatform platform;
+        EditorWindow window(platform);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.windowTitle(), "Kobalin Version 1.00");
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(QApplication::focusWidget(), Control(window, "Text1"));
+
+        Click(window, "Picture1_0"); // so that any command would show
+        WindowState expected = window.state();
+        for (const char* box : {"Text3", "Text1"}) {
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+                QTest::keyClick(Control(window, box), key);
+            }
+        }
+        expected.Text1 = window.state().Text1; // now with the line breaks typed
+        QVERIFY(window.state() == expected);
+        QCOMPARE(platform.questions + platform.quits, 0);
+        QVERIFY(platform.clipboard.empty());
+    }
+
+    void cellsGridAndCaptions() {
+        FakePlatform platform;
+        EditorWindow window(platform);
+        window.show();
+        auto* cell = Control<CellWidget>(window, "Picture1_19");
+        Click(window, "Picture1_19", Qt::RightButton);
+        QCOMPARE(Control<QLabel>(window, "Label1_2")->text(), "10");
+        Click(window, "Picture1_19", Qt::MiddleButton);
+        QCOMPARE(cell->fillColour(), White);
+        QTest::mouseMove(Control(window, "Picture1_63"));
+        QCOMPARE(Control<QLabel>(window, "Label3")->text(), "8");
+        Click(window, "Check2");
+        QCOMPARE(cell->grab().toImage().pixelColor(0, 0),
+                 cell->palette().color(QPalette::WindowText));
+        Click(window, "Command5");
+        QVERIFY(!Control(window, "Picture1_71")->isVisible());
+        QVERIFY(!Control(window, "Label1_8")->isVisible());
+        QCOMPARE(Control<QLineEdit>(window, "Text2")->text(), "8");
+
+        // Neighbouring cells share their edge pixels, and no caption is cut off.
+        const QRect first = Control(window, "Picture1_0")->geometry();
+        QCOMPARE(first.intersected(Control(window, "Picture1_1")->geometry()).width(), 1);
+        QCOMPARE(first.intersected(Control(window, "Picture1_8")->geometry()).height(), 1);
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            QVERIFY2(InkWidth(label, label->text()) <= label->width(), qPrintable(label->text()));
+        }
+        for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const auto contents = qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxContents
+                                                                   : QStyle::SE_PushButtonContents;
+            const QRect room = button->style()->subElementRect(contents, &option, button);
+            QVERIFY2(InkWidth(button, button->text()) <= room.width(), qPrintable(button->text()));
+        }
+    }
+
+    void question_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("Return takes the default") << "Return"
+                                                  << "FF";
+        QTest::newRow("Yes") << "Yes"
+                             << "FF";
+        QTest::newRow("No") << "No"
+                            << "00";
+        QTest::newRow("Escape") << "Escape"
+                                << "00";
+    }
+    void question() {
+        QFETCH(QString, answer);
+        QFETCH(QString, row);
+        QtPlatform platform;
+        EditorWindow window(platform);
+        platform.setDialogParent(&window);
+        window.show();
+        QTimer::singleShot(0, &window, [&] {
+            auto* box = Control<QMessageBox>(window, "question");
+            QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+            if (answer == "Return" || answer == "Escape") {
+                QTest::keyClick(box, answer == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(box->button(answer == "Yes" ? QMessageBox::Yes : QMessageBox::No),
+                                  Qt::LeftButton);
+            }
+        });
+        Click(window, "Command3");
+        QCOMPARE(Control<QLabel>(window, "Label1_0")->text(), row);
+    }
+
+    void copiesTheExactText() {
+        QtPlatform platform;
+        EditorWindow window(platform);
+        window.show();
+        Click(window, "Command8");
+        const std::string start = Declaration("bild", std::vector<int>(Rows, 0)) + "\r\n";
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(start));
+        auto* box = Control<QPlainTextEdit>(window, "Text1");
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("a\u00A0b"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, "c");
+        Click(window, "Command8");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a\u00A0b\r\nc"));
+    }
+
+    void textLimits_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        const QString emoji = QStringLiteral("\U0001F600");
+        QTest::newRow("name typed") << "Text3"
+                                    << ""
+                                    << "abcdefghijkl"
+                                    << "abcdefghij";
+        QTest::newRow("name pasted") << "Text3"
+                                     << "ab\ncd\te"
+                                     << ""
+                                     << "abcde";
+        QTest::newRow("name of emoji") << "Text3" << emoji.repeated(11) << "" << emoji.repeated(10);
+        QTest::newRow("declaration") << "Text1" << QString(150, 'x') << "" << QString(100, 'x');
+        QTest::newRow("declaration ending in emoji")
+            << "Text1" << QString(99, 'x') + emoji + emoji << "y" << QString(99, 'x') + emoji;
+    }
+    void textLimits() {
+        QFETCH(QString, box);
+        QFETCH(QString, pasted);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        FakePlatform platform;
+        EditorWindow window(platform);
+        window.show();
+        QWidget* edit = Control(window, box);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(edit, typed);
+        const WindowState& state = window.state();
+        QCOMPARE(QString::fromStdString(box == "Text1" ? state.Text1 : state.Text3), kept);
+    }
+
+    void endsTheProgram_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("status");
+        QTest::newRow("Beenden") << "Command4" << 0;
+        QTest::newRow("closing the window") << "" << 0;
+        QTest::newRow("a fault in a handler") << "Command8" << 1;
+    }
+    void endsTheProgram() {
+        QFETCH(QString, control);
+        QFETCH(int, status);
+        FakePlatform platform;
+        platform.faultyClipboard = true;
+        EditorWindow window(platform);
+        window.show();
+        QTimer::singleShot(
+            0, &window, [&] { control.isEmpty() ? void(window.close()) : Click(window, control); });
+        QCOMPARE(QApplication::exec(), status);
+        QCOMPARE(platform.errors, status);
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"

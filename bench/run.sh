@@ -1,139 +1,126 @@
 #!/usr/bin/env bash
-# Runs every Kobalin benchmark and prints the results as markdown tables.
-#
-#   bash bench/run.sh [--quick] [BUILD_DIR]
-#
-# Without BUILD_DIR it configures and builds a Release build in build-bench.
-# --quick runs each benchmark once, briefly, so that CI sees they still work;
-# its numbers mean nothing. Needs Xvfb, dbus-run-session and valgrind.
+# bash bench/run.sh [--quick] [BUILD_DIR]: measures Kobalin, Qt's floor and a
+# bare Qt window in one run, prints one table of ratios and writes it into
+# bench/RESULTS.md. Without BUILD_DIR it builds a Release build in build-bench.
+# --quick runs every benchmark once, briefly, and writes nothing: its numbers
+# mean nothing. Needs Xvfb and dbus-run-session; valgrind counts instructions.
 set -euo pipefail
 
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
+# A session bus of its own: else a Qt start may launch dbus-launch and leave it.
+if [ -z "${KOBALIN_BENCH_SESSION:-}" ]; then
+    KOBALIN_BENCH_SESSION=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+
+here=$(cd "$(dirname "$0")" && pwd)
 quick=0
 if [ "${1:-}" = --quick ]; then
     quick=1
     shift
 fi
-build_dir=${1:-}
-if [ -z "$build_dir" ]; then
-    build_dir=$source_dir/build-bench
-    # Build messages go to stderr: stdout is the tables.
-    {
-        cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
-        cmake --build "$build_dir" --target kobalin bench_bare bench_floor bench_startup \
-            bench_press bench_core
-    } >&2
+build=${1:-}
+if [ -z "$build" ]; then
+    build=$(dirname "$here")/build-bench
+    cmake -S "$here/.." -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOBALIN_BENCHMARKS=ON >&2
+    cmake --build "$build" >&2
 fi
-bench=$build_dir/bench
-kobalin=$build_dir/app/kobalin
-
-for tool in Xvfb:xvfb dbus-run-session:dbus valgrind:valgrind; do
-    if ! command -v "${tool%%:*}" >/dev/null; then
-        echo "run.sh: ${tool%%:*} is missing (Debian package ${tool#*:})" >&2
-        exit 1
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+bench=$build/bench
+declare -A program=([kobalin]=$build/app/kobalin [floor]=$bench/bench_floor [bare]=$bench/bench_bare)
+valgrind=$(command -v valgrind || true)
+if [ "$quick" -eq 1 ]; then
+    runs=1 warmup=0 timing=(-iterations 1) valgrind=
+else
+    runs=21 warmup=3 timing=(-median 5)
+fi
 
 # A private X server on a free display; it names the display once it is ready.
+work=$(mktemp -d)
 mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-if ! read -r -t 20 display <"$work/display"; then
-    echo "run.sh: Xvfb did not start" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
-export DISPLAY=:$display
-# What a desktop session provides; without it Qt warns on every start.
-export XDG_RUNTIME_DIR=$work/runtime
+xvfb=$!
+trap 'kill "$xvfb"; rm -rf "$work"' EXIT
+read -r -t 20 display <"$work/display" || { cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=:$display XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-# Start-up is measured on the X server, as a user would start the program.
 unset QT_QPA_PLATFORM
+load=$(cut -d' ' -f1-3 /proc/loadavg)
 
-# Runs a command under its own session bus, so that no Qt start launches
-# dbus-launch (and leaves a daemon behind); shows its messages only if it fails.
-in_session() {
-    local log=$work/messages.log
-    if ! dbus-run-session -- "$@" 2>"$log"; then
-        cat "$log" >&2
-        echo "run.sh: failed: $*" >&2
-        exit 1
-    fi
+# Start-up on the X server, the programs in turns so that all meet the same
+# noise; the first rounds fill the page cache and are dropped.
+for ((round = 0; round < warmup + runs; round++)); do
+    for name in kobalin floor bare; do
+        sample=$("$bench/bench_startup" "${program[$name]}")
+        [ "$round" -lt "$warmup" ] || echo "$sample" >>"$work/start.$name"
+    done
+done
+# The median of column $1 of each program's start-up samples.
+start() {
+    for name in kobalin floor bare; do
+        cut -d' ' -f"$1" "$work/start.$name" | sort -g |
+            awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+    done
+}
+# Instructions to first paint: callgrind writes them when bench_startup ends the program.
+start_instructions() {
+    for name in kobalin floor bare; do
+        "$bench/bench_startup" "$valgrind" --quiet --tool=callgrind \
+            --callgrind-out-file="$work/callgrind.$name" "${program[$name]}" >/dev/null
+        awk '/^summary:/ { print $2 }' "$work/callgrind.$name"
+    done
 }
 
-if [ "$quick" -eq 1 ]; then
-    runs=1 warmup=0 presses=4 quick_flag=(--quick)
-else
-    runs=21 warmup=3 presses=400 quick_flag=()
-fi
-
-echo "Machine: $(nproc) cores, load average at start $(cut -d' ' -f1-3 /proc/loadavg)."
-if [ "$quick" -eq 1 ]; then
-    echo "Quick run: every benchmark once, too briefly for its numbers to mean anything."
-fi
-echo
-in_session "$bench/bench_startup" --runs "$runs" --warmup "$warmup" "kobalin=$kobalin" \
-    "floor=$bench/bench_floor" "bare=$bench/bench_bare"
-echo
-
-# Instructions until the first paint, repeatable where times are not: each
-# program started by callgrind and ended at its first paint, when callgrind
-# writes its counts.
-startup_instructions() {
-    local name=$1 program=$2 out=$work/callgrind-start.$1
-    in_session "$bench/bench_startup" --runs 1 --warmup 0 \
-        --wrapper "valgrind --tool=callgrind --callgrind-out-file=$out" "$name=$program" >/dev/null
-    awk '/^summary:/ { print $2 }' "$out"
+# Runs Qt Test benchmark $2 offscreen, results in $work/$1.csv; its log if it fails.
+qtest() {
+    local name=$1 test=$2
+    shift 2
+    QT_QPA_PLATFORM=offscreen "$bench/$test" "$@" -o "$work/$name.txt,txt" \
+        -o "$work/$name.csv,csv" || { cat "$work/$name.txt" >&2; exit 1; }
 }
-if [ "$quick" -eq 0 ]; then
-    kobalin_start=$(startup_instructions kobalin "$kobalin")
-    floor_start=$(startup_instructions floor "$bench/bench_floor")
-    bare_start=$(startup_instructions bare "$bench/bench_bare")
-    awk -v k="$kobalin_start" -v f="$floor_start" -v b="$bare_start" 'BEGIN {
-        printf "| Start-up, callgrind | instructions until first paint |\n|---|---|\n"
-        printf "| kobalin | %d |\n| floor | %d |\n| bare | %d |\n", k, f, b
-        printf "| kobalin / floor | %.2f |\n| kobalin / bare | %.2f |\n", k / f, k / b
-    }'
+# The result of test function $2 in $work/$1.csv, times $3, printed as $4.
+result() {
+    awk -F, -v f="\"$2\"" -v scale="$3" -v format="$4" '$1 == f { printf format, $4 * scale }' \
+        "$work/$1.csv"
+}
+qtest press bench_press "${timing[@]}"
+qtest core bench_core "${timing[@]}"
+if [ -n "$valgrind" ]; then
+    # A whole cycle of presses, reported per press.
+    qtest press_instructions bench_press -callgrind -iterations 4
+fi
+
+# A row: measure, values of Kobalin, floor and bare (or -), target for Kobalin ÷ floor.
+row() {
+    awk -v m="$1" -v k="$2" -v f="$3" -v b="$4" -v t="${5:-}" '
+        function ratio(x) { return x == "-" || x == 0 ? "-" : sprintf("%.2f", k / x) }
+        BEGIN {
+            r = ratio(f)
+            verdict = t == "" || r == "-" ? "" : "≤ " t ", " (k / f <= t ? "met" : "**missed**")
+            printf "| %s | %s | %s | %s | %s | %s | %s |\n", m, k, f, b, r, ratio(b), verdict
+        }'
+}
+{
+    echo "Machine: $(nproc) cores, load average at start $load. Start-up: median of $runs" \
+        "starts each; a press and the core: Qt Test, ${timing[*]}."
+    [ "$quick" -eq 0 ] || echo "Quick run: every benchmark once; its numbers mean nothing."
     echo
-fi
+    echo "| measure | Kobalin | floor | bare | Kobalin ÷ floor | Kobalin ÷ bare | target |"
+    echo "|---|---|---|---|---|---|---|"
+    row "first paint, ms" $(start 2) 1.10
+    row "window mapped, ms" $(start 1)
+    row "peak RSS at first paint, MiB" $(start 3) 1.10
+    row "private memory at first paint, MiB" $(start 4) 1.30
+    if [ -n "$valgrind" ]; then
+        row "instructions to first paint" $(start_instructions)
+        row "one press, instructions" "$(result press_instructions kobalin 1 %.0f)" \
+            "$(result press_instructions floor 1 %.0f)" - 1.30
+    fi
+    row "one press, µs" "$(result press kobalin 1000 %.1f)" "$(result press floor 1000 %.1f)" -
+    for handler in Picture1_MouseDown Command7_Click Command2_Click Command5_Click_Command6_Click; do
+        row "core: ${handler/_Command/ + Command}, µs" "$(result core "$handler" 1000 %.3f)" - -
+    done
+} | tee "$work/table"
 
-in_session env QT_QPA_PLATFORM=offscreen "$bench/bench_press" "${quick_flag[@]}"
-echo
-
-# Instructions of one press: callgrind counts only inside MeasuredPress.
-instructions() {
-    local window=$1 out=$work/callgrind.$1
-    in_session env QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind \
-        --toggle-collect='*MeasuredPress*' --callgrind-out-file="$out" \
-        "$bench/bench_press" --count "$window" "$presses" >/dev/null
-    awk -v presses="$presses" '/^summary:/ { printf "%.0f", $2 / presses }' "$out"
-}
-if [ "$quick" -eq 1 ]; then
-    # Valgrind cannot run sanitized builds; the counting mode runs on its own.
-    in_session env QT_QPA_PLATFORM=offscreen "$bench/bench_press" --count kobalin "$presses"
-    in_session env QT_QPA_PLATFORM=offscreen "$bench/bench_press" --count floor "$presses"
-else
-    kobalin_ir=$(instructions kobalin)
-    floor_ir=$(instructions floor)
-    awk -v k="$kobalin_ir" -v f="$floor_ir" -v n="$presses" 'BEGIN {
-        ratio = k / f
-        printf "| Press, callgrind, %d presses each | instructions per press |\n", n
-        printf "|---|---|\n| kobalin | %d |\n| floor | %d |\n| kobalin / floor | %.2f |\n", k, f, ratio
-        printf "\n| Target | ratio | target | result |\n|---|---|---|---|\n"
-        printf "| press instructions, kobalin / floor | %.2f | ≤ 1.30 | %s |\n", ratio,
-            ratio <= 1.30 ? "met" : "**missed**"
-    }'
+if [ "$quick" -eq 0 ]; then
+    { sed '/^<!-- run.sh writes the last run below -->$/q' "$here/RESULTS.md"; cat "$work/table"; } \
+        >"$work/results"
+    cp "$work/results" "$here/RESULTS.md"
 fi
-echo
-"$bench/bench_core" "${quick_flag[@]}"

@@ -4,7 +4,6 @@
 
 #include <QTest>
 
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -62,18 +61,16 @@ inline void Play(kobalin::WindowState& state, FakePlatform& platform, const QStr
 }
 
 inline std::string Hex(int byte) {
-    char digits[3];
-    std::snprintf(digits, sizeof digits, "%02X", unsigned(byte) & 0xFFu);
-    return digits;
+    return QString::asprintf("%02X", byte).toStdString();
 }
 
 // The declaration a C programmer expects for these row bytes, top row first.
 inline std::string Declaration(const std::string& name, const std::vector<int>& bytes) {
     std::string text = "static unsigned char " + name + "[] = {";
-    for (std::size_t row = 0; row < bytes.size(); ++row) {
-        text += (row == 0 ? "0x" : ",0x") + Hex(bytes[row]);
+    for (const int byte : bytes) {
+        text += "0x" + Hex(byte) + ',';
     }
-    return text + "};";
+    return text.substr(0, text.size() - 1) + "};";
 }
 
 namespace QTest {

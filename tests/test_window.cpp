@@ -44,7 +44,7 @@ class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void opensFixedAndKeysPressNoButton() {
+    void windowCellsAndKeys() {
         FakePlatform platform;
         EditorWindow window(platform);
         window.show();
@@ -53,31 +53,14 @@ private slots:
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(QApplication::focusWidget(), Control(window, "Text1"));
 
-        Click(window, "Picture1_0"); // so that any command would show
-        WindowState expected = window.state();
-        for (const char* box : {"Text3", "Text1"}) {
-            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-                QTest::keyClick(Control(window, box), key);
-            }
-        }
-        expected.Text1 = window.state().Text1; // now with the line breaks typed
-        QVERIFY(window.state() == expected);
-        QCOMPARE(platform.questions + platform.quits, 0);
-        QVERIFY(platform.clipboard.empty());
-    }
-
-    void cellsGridAndCaptions() {
-        FakePlatform platform;
-        EditorWindow window(platform);
-        window.show();
-        auto* cell = Control<CellWidget>(window, "Picture1_19");
         Click(window, "Picture1_19", Qt::RightButton);
         QCOMPARE(Control<QLabel>(window, "Label1_2")->text(), "10");
-        Click(window, "Picture1_19", Qt::MiddleButton);
-        QCOMPARE(cell->fillColour(), White);
         QTest::mouseMove(Control(window, "Picture1_63"));
-        QCOMPARE(Control<QLabel>(window, "Label3")->text(), "8");
+        QCOMPARE(Control<QLabel>(window, "Label3")->text() +
+                     Control<QLabel>(window, "Label4")->text(),
+                 "88");
         Click(window, "Check2");
+        auto* cell = Control<CellWidget>(window, "Picture1_0");
         QCOMPARE(cell->grab().toImage().pixelColor(0, 0),
                  cell->palette().color(QPalette::WindowText));
         Click(window, "Command5");
@@ -85,7 +68,22 @@ private slots:
         QVERIFY(!Control(window, "Label1_8")->isVisible());
         QCOMPARE(Control<QLineEdit>(window, "Text2")->text(), "8");
 
-        // Neighbouring cells share their edge pixels, and no caption is cut off.
+        WindowState expected = window.state();
+        for (const char* box : {"Text3", "Text1"}) {
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+                QTest::keyClick(Control(window, box), key);
+            }
+        }
+        expected.Text1 = window.state().Text1; // now with the line breaks typed
+        QVERIFY(window.state() == expected);   // no button was pressed
+        QCOMPARE(platform.questions + platform.quits, 0);
+        QVERIFY(platform.clipboard.empty());
+    }
+
+    // Neighbouring cells share their edge pixels, and no caption is cut off.
+    void cellsOverlapAndCaptionsFit() {
+        FakePlatform platform;
+        const EditorWindow window(platform);
         const QRect first = Control(window, "Picture1_0")->geometry();
         QCOMPARE(first.intersected(Control(window, "Picture1_1")->geometry()).width(), 1);
         QCOMPARE(first.intersected(Control(window, "Picture1_8")->geometry()).height(), 1);
@@ -102,37 +100,28 @@ private slots:
         }
     }
 
-    void question_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("row");
-        QTest::newRow("Return takes the default") << "Return"
-                                                  << "FF";
-        QTest::newRow("Yes") << "Yes"
-                             << "FF";
-        QTest::newRow("No") << "No"
-                            << "00";
-        QTest::newRow("Escape") << "Escape"
-                                << "00";
-    }
-    void question() {
-        QFETCH(QString, answer);
-        QFETCH(QString, row);
+    void questionAnswered() {
         QtPlatform platform;
         EditorWindow window(platform);
         platform.setDialogParent(&window);
         window.show();
-        QTimer::singleShot(0, &window, [&] {
-            auto* box = Control<QMessageBox>(window, "question");
-            QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
-            if (answer == "Return" || answer == "Escape") {
-                QTest::keyClick(box, answer == "Return" ? Qt::Key_Return : Qt::Key_Escape);
-            } else {
-                QTest::mouseClick(box->button(answer == "Yes" ? QMessageBox::Yes : QMessageBox::No),
-                                  Qt::LeftButton);
-            }
-        });
-        Click(window, "Command3");
-        QCOMPARE(Control<QLabel>(window, "Label1_0")->text(), row);
+        const auto answer = [&](const char* command, const QString& answer, const char* row) {
+            QTimer::singleShot(0, &window, [&] {
+                auto* box = Control<QMessageBox>(window, "question");
+                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+                if (answer == "Yes" || answer == "No") {
+                    box->button(answer == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
+                } else {
+                    QTest::keyClick(box, answer == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+                }
+            });
+            Click(window, command);
+            QCOMPARE(Control<QLabel>(window, "Label1_0")->text(), row);
+        };
+        answer("Command3", "Escape", "00");
+        answer("Command3", "No", "00");
+        answer("Command3", "Return", "FF"); // the default, Yes
+        answer("Command1", "Yes", "00");
     }
 
     void copiesTheExactText() {
@@ -156,19 +145,17 @@ private slots:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
+        const auto row = [](const char* name, const char* box, QString pasted, QString typed,
+                            QString kept) {
+            QTest::newRow(name) << QString(box) << pasted << typed << kept;
+        };
         const QString emoji = QStringLiteral("\U0001F600");
-        QTest::newRow("name typed") << "Text3"
-                                    << ""
-                                    << "abcdefghijkl"
-                                    << "abcdefghij";
-        QTest::newRow("name pasted") << "Text3"
-                                     << "ab\ncd\te"
-                                     << ""
-                                     << "abcde";
-        QTest::newRow("name of emoji") << "Text3" << emoji.repeated(11) << "" << emoji.repeated(10);
-        QTest::newRow("declaration") << "Text1" << QString(150, 'x') << "" << QString(100, 'x');
-        QTest::newRow("declaration ending in emoji")
-            << "Text1" << QString(99, 'x') + emoji + emoji << "y" << QString(99, 'x') + emoji;
+        row("name typed", "Text3", "", "abcdefghijkl", "abcdefghij");
+        row("name pasted", "Text3", "ab\ncd\te", "", "abcde");
+        row("name of emoji", "Text3", emoji.repeated(11), "", emoji.repeated(10));
+        row("declaration", "Text1", QString(150, 'x'), "", QString(100, 'x'));
+        row("declaration of emoji", "Text1", QString(99, 'x') + emoji + emoji, "y",
+            QString(99, 'x') + emoji);
     }
     void textLimits() {
         QFETCH(QString, box);

@@ -3,10 +3,8 @@
 # real clipboard: draw, name, copy, answer the question, end with "Beenden".
 # Usage: e2e.sh <program> <places program>
 set -euo pipefail
-program=$1
 declare -A place
 while read -r name x y; do place[$name]="$x $y"; done < <("$2")
-
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
@@ -14,26 +12,27 @@ for _ in {1..200}; do [[ -s $work/display ]] && break; sleep 0.05; done
 export DISPLAY=:$(<"$work/display") QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$work
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-# Polls a command for up to ten seconds.
-within() { for _ in {1..200}; do "$@" && return; sleep 0.05; done; return 1; }
+within() { for _ in {1..200}; do "$@" && return; sleep 0.05; done; return 1; } # ten seconds
 press() { xdotool mousemove --window "$window" ${place[$1]} click 1; }
 shown() { found=$(xdotool search --onlyvisible --name "$1" | head -n 1) && [[ -n $found ]]; }
 focused() { [[ $(xdotool getwindowfocus) == "$1" ]]; }
 holds() { xclip -o -selection clipboard >"$work/got" && cmp -s "$work/got" "$work/expected"; }
-
-# Copies, after another text was put on the clipboard, and compares the bytes.
-copy_and_expect() {
+copy_and_expect() { # after putting another text on the clipboard
     printf 'old' | xclip -selection clipboard -i
     printf '%s' "$1" >"$work/expected"
     press Command8
-    within holds || fail "the clipboard holds '$(cat -A "$work/got")', expected '$1'"
+    within holds || fail "the clipboard holds '$(cat -A "$work/got")', not '$1'"
+}
+answer() { # "neu (schwarz)"
+    press Command3
+    within shown '^Kobalin$' && within focused "$found" || fail "no question has the focus"
+    xdotool key "$1"
 }
 
-dbus-run-session -- "$program" &
-program_pid=$!
+dbus-run-session -- "$1" &
+program=$!
 within shown '^Kobalin Version 1\.00$' || fail "the window did not open"
 window=$found
-
 copy_and_expect $'static unsigned char bild[] = {0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00};\r\n'
 for cell in 19 0 71; do press "Picture1_$cell"; done
 copy_and_expect 'static unsigned char bild[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00,0x01};'
@@ -43,20 +42,11 @@ within focused "$window" || fail "the window did not take the keyboard focus"
 xdotool key ctrl+a type sprite
 press Command7
 copy_and_expect 'static unsigned char sprite[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00};'
-
-# "neu (schwarz)": Escape answers No, Return the default Yes.
-answer() {
-    press Command3
-    within shown '^Kobalin$' || fail "no question"
-    within focused "$found" || fail "the question did not take the keyboard focus"
-    xdotool key "$1"
-}
 answer Escape
 copy_and_expect 'static unsigned char sprite[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00};'
 answer Return
 copy_and_expect 'static unsigned char sprite[] = {0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF};'
-
 press Command4
-within eval '! kill -0 $program_pid 2>/dev/null' || fail "Beenden did not end the program"
-wait $program_pid || fail "Beenden ended the program with status $?"
+within eval '! kill -0 $program 2>/dev/null' || fail "Beenden did not end the program"
+wait $program || fail "Beenden ended the program with status $?"
 echo "end-to-end: all checks passed"

@@ -3,21 +3,24 @@
 #include "layout_table.h"
 #include "window_state.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <iostream>
 
 using namespace kobalin::layout;
 
+void Print(std::string_view name, QPoint centre) {
+    std::cout << name << ' ' << centre.x() << ' ' << centre.y() << '\n';
+}
+
 int main() {
     for (const Placement& control : Placements) {
-        QPoint centre = control.rect.center();
-        for (const Placement& box : Placements) {
-            centre += box.name == control.parent ? box.rect.topLeft() : QPoint();
-        }
-        std::printf("%.*s %d %d\n", int(control.name.size()), control.name.data(), centre.x(),
-                    centre.y());
+        const auto box =
+            std::find_if(Placements.begin(), Placements.end(),
+                         [&](const Placement& box) { return box.name == control.parent; });
+        Print(control.name,
+              control.rect.center() + (box == Placements.end() ? QPoint() : box->rect.topLeft()));
     }
     for (std::int16_t index = 0; index < kobalin::CellCount; ++index) {
-        std::printf("Picture1_%d %d %d\n", index, CellRect(index).center().x(),
-                    CellRect(index).center().y());
+        Print("Picture1_" + std::to_string(index), CellRect(index).center());
     }
 }

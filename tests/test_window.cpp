@@ -53,8 +53,11 @@ private slots:
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(QApplication::focusWidget(), Control(window, "Text1"));
 
-        Click(window, "Picture1_19", Qt::RightButton);
-        QCOMPARE(Control<QLabel>(window, "Label1_2")->text(), "10");
+        Click(window, "Picture1_23", Qt::RightButton);
+        QCOMPARE(Control<QLabel>(window, "Label1_2")->text(), "01");
+        QCOMPARE(Control<QLabel>(window, "Label5")->text() +
+                     Control<QLabel>(window, "Label6")->text(),
+                 "00000001");
         QTest::mouseMove(Control(window, "Picture1_63"));
         QCOMPARE(Control<QLabel>(window, "Label3")->text() +
                      Control<QLabel>(window, "Label4")->text(),

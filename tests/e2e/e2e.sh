@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The built program on a private X server, used with real input events and the
-# real clipboard: draw, name, copy, answer the question, end with "Beenden".
+# The built program on a private X server in German, used with real input
+# events and the real clipboard: answer the question, draw, name, copy, and
+# end with "Beenden".
 # Usage: e2e.sh <program> <places program>
 set -euo pipefail
 declare -A place
@@ -9,7 +10,7 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 for _ in {1..200}; do [[ -s $work/display ]] && break; sleep 0.05; done
-export DISPLAY=:$(<"$work/display") QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$work
+export DISPLAY=:$(<"$work/display") QT_QPA_PLATFORM=xcb LC_ALL=de_DE.UTF-8 XDG_RUNTIME_DIR=$work
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 within() { for _ in {1..200}; do "$@" && return; sleep 0.05; done; return 1; } # ten seconds
@@ -23,16 +24,19 @@ copy_and_expect() { # after putting another text on the clipboard
     press Command8
     within holds || fail "the clipboard holds '$(cat -A "$work/got")', not '$1'"
 }
-answer() { # "neu (schwarz)"
+answer() { # "neu (schwarz)", with the window as the question's parent
     press Command3
     within shown '^Kobalin$' && within focused "$found" || fail "no question has the focus"
+    xprop -id "$found" WM_TRANSIENT_FOR | grep -qi "$(printf '%#x' "$window")" || fail "no parent"
     xdotool key "$1"
+    within eval '! shown "^Kobalin$"' || fail "the question is still open"
 }
 
 dbus-run-session -- "$1" &
 program=$!
 within shown '^Kobalin Version 1\.00$' || fail "the window did not open"
 window=$found
+answer alt+n # "Nein", the first click on the window
 copy_and_expect $'static unsigned char bild[] = {0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00};\r\n'
 for cell in 19 0 71; do press "Picture1_$cell"; done
 copy_and_expect 'static unsigned char bild[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00,0x01};'
@@ -42,9 +46,7 @@ within focused "$window" || fail "the window did not take the keyboard focus"
 xdotool key ctrl+a type sprite
 press Command7
 copy_and_expect 'static unsigned char sprite[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00};'
-answer Escape
-copy_and_expect 'static unsigned char sprite[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00};'
-answer Return
+answer alt+j # "Ja"
 copy_and_expect 'static unsigned char sprite[] = {0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF};'
 press Command4
 within eval '! kill -0 $program 2>/dev/null' || fail "Beenden did not end the program"

@@ -3,24 +3,20 @@
 #include "layout_table.h"
 #include "window_state.h"
 
-#include <algorithm>
 #include <iostream>
 
 using namespace kobalin::layout;
 
-void Print(std::string_view name, QPoint centre) {
-    std::cout << name << ' ' << centre.x() << ' ' << centre.y() << '\n';
-}
-
 int main() {
     for (const Placement& control : Placements) {
-        const auto box =
-            std::find_if(Placements.begin(), Placements.end(),
-                         [&](const Placement& box) { return box.name == control.parent; });
-        Print(control.name,
-              control.rect.center() + (box == Placements.end() ? QPoint() : box->rect.topLeft()));
+        QPoint centre = control.rect.center();
+        for (const Placement& box : Placements) {
+            centre += box.name == control.parent ? box.rect.topLeft() : QPoint();
+        }
+        std::cout << control.name << ' ' << centre.x() << ' ' << centre.y() << '\n';
     }
     for (std::int16_t index = 0; index < kobalin::CellCount; ++index) {
-        Print("Picture1_" + std::to_string(index), CellRect(index).center());
+        const QPoint centre = CellRect(index).center();
+        std::cout << "Picture1_" << index << ' ' << centre.x() << ' ' << centre.y() << '\n';
     }
 }

@@ -15,9 +15,7 @@ struct FakePlatform : kobalin::Platform {
     bool clipboardWorks = true;
     bool faultyClipboard = false;
     std::string clipboard;
-    int questions = 0;
-    int errors = 0;
-    int quits = 0;
+    int questions = 0, errors = 0, quits = 0;
 
     kobalin::Answer ask(const std::string&) override { return ++questions, answer; }
     bool putOnClipboard(const std::string& text) override {

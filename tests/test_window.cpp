@@ -1,6 +1,5 @@
 // The real window on the offscreen platform, for what only the window can get
 // wrong: its widgets, keys, dialogs, clipboard, text limits and ending.
-#include "cell_widget.h"
 #include "editor_window.h"
 #include "qt_platform.h"
 #include "test_support.h"
@@ -63,7 +62,7 @@ private slots:
                      Control<QLabel>(window, "Label4")->text(),
                  "88");
         Click(window, "Check2");
-        auto* cell = Control<CellWidget>(window, "Picture1_0");
+        auto* cell = Control(window, "Picture1_0");
         QCOMPARE(cell->grab().toImage().pixelColor(0, 0),
                  cell->palette().color(QPalette::WindowText));
         Click(window, "Command5");
@@ -143,38 +142,25 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a\u00A0b\r\nc"));
     }
 
-    void textLimits_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-        const auto row = [](const char* name, const char* box, QString pasted, QString typed,
-                            QString kept) {
-            QTest::newRow(name) << QString(box) << pasted << typed << kept;
-        };
-        const QString emoji = QStringLiteral("\U0001F600");
-        row("name typed", "Text3", "", "abcdefghijkl", "abcdefghij");
-        row("name pasted", "Text3", "ab\ncd\te", "", "abcde");
-        row("name of emoji", "Text3", emoji.repeated(11), "", emoji.repeated(10));
-        row("declaration", "Text1", QString(150, 'x'), "", QString(100, 'x'));
-        row("declaration of emoji", "Text1", QString(99, 'x') + emoji + emoji, "y",
-            QString(99, 'x') + emoji);
-    }
     void textLimits() {
-        QFETCH(QString, box);
-        QFETCH(QString, pasted);
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
         FakePlatform platform;
         EditorWindow window(platform);
         window.show();
-        QWidget* edit = Control(window, box);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QGuiApplication::clipboard()->setText(pasted);
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClicks(edit, typed);
-        const WindowState& state = window.state();
-        QCOMPARE(QString::fromStdString(box == "Text1" ? state.Text1 : state.Text3), kept);
+        const auto paste = [&](const QString& box, const QString& pasted, const QString& typed) {
+            QWidget* edit = Control(window, box);
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            QGuiApplication::clipboard()->setText(pasted);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClicks(edit, typed);
+            const WindowState& state = window.state();
+            return QString::fromStdString(box == "Text1" ? state.Text1 : state.Text3);
+        };
+        const QString emoji = QStringLiteral("\U0001F600");
+        QCOMPARE(paste("Text3", "", "abcdefghijkl"), "abcdefghij");
+        QCOMPARE(paste("Text3", "ab\ncd\te", ""), "abcde");
+        QCOMPARE(paste("Text3", emoji.repeated(11), ""), emoji.repeated(10));
+        QCOMPARE(paste("Text1", QString(150, 'x'), ""), QString(100, 'x'));
+        QCOMPARE(paste("Text1", QString(99, 'x') + emoji + emoji, "y"), QString(99, 'x') + emoji);
     }
 
     void endsTheProgram_data() {

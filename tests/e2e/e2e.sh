@@ -10,7 +10,9 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 for _ in {1..200}; do [[ -s $work/display ]] && break; sleep 0.05; done
-export DISPLAY=:$(<"$work/display") QT_QPA_PLATFORM=xcb LC_ALL=de_DE.UTF-8 XDG_RUNTIME_DIR=$work
+# No session bus: one started for the program would outlive it.
+export DISPLAY=:$(<"$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work \
+    DBUS_SESSION_BUS_ADDRESS=disabled:
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 within() { for _ in {1..200}; do "$@" && return; sleep 0.05; done; return 1; } # ten seconds
@@ -19,7 +21,7 @@ shown() { found=$(xdotool search --onlyvisible --name "$1" | head -n 1) && [[ -n
 focused() { [[ $(xdotool getwindowfocus) == "$1" ]]; }
 holds() { xclip -o -selection clipboard >"$work/got" && cmp -s "$work/got" "$work/expected"; }
 copy_and_expect() { # after putting another text on the clipboard
-    printf 'old' | xclip -selection clipboard -i
+    printf 'old' | xclip -selection clipboard -i >/dev/null 2>&1 # serves until the X server ends
     printf '%s' "$1" >"$work/expected"
     press Command8
     within holds || fail "the clipboard holds '$(cat -A "$work/got")', not '$1'"
@@ -32,7 +34,7 @@ answer() { # "neu (schwarz)", with the window as the question's parent
     within eval '! shown "^Kobalin$"' || fail "the question is still open"
 }
 
-dbus-run-session -- "$1" &
+LC_ALL=de_DE.UTF-8 "$1" &
 program=$!
 within shown '^Kobalin Version 1\.00$' || fail "the window did not open"
 window=$found

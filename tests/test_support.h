@@ -4,8 +4,9 @@
 
 #include <QTest>
 
+#include <functional>
+#include <map>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 // A desktop for the handlers: answers as told, records what it is asked, and
@@ -37,21 +38,21 @@ struct FakePlatform : kobalin::Platform {
 // "schwarz:no" click and answer; "name=x" types a name.
 inline void Play(kobalin::WindowState& state, FakePlatform& platform, const QString& actions) {
     using namespace kobalin;
+    const std::map<QString, std::function<void()>> clicks{
+        {"-", [&] { Command5_Click(state); }},
+        {"+", [&] { Command6_Click(state); }},
+        {"neu", [&] { Command1_Click(state, platform); }},
+        {"schwarz", [&] { Command3_Click(state, platform); }},
+        {"invertieren", [&] { Command2_Click(state); }},
+        {"aktualisieren", [&] { Command7_Click(state); }},
+        {"copy", [&] { Command8_Click(state, platform); }}};
     for (const QString& action : actions.split(' ', Qt::SkipEmptyParts)) {
+        const QString click = action.section(':', 0, 0);
         platform.answer = action.endsWith(":no") ? Answer::No : Answer::Yes;
-        if (action == "-" || action == "+") {
-            action == "-" ? Command5_Click(state) : Command6_Click(state);
-        } else if (action.startsWith("neu:") || action.startsWith("schwarz:")) {
-            action.startsWith("neu:") ? Command1_Click(state, platform)
-                                      : Command3_Click(state, platform);
-        } else if (action == "invertieren") {
-            Command2_Click(state);
-        } else if (action == "aktualisieren") {
-            Command7_Click(state);
-        } else if (action == "copy") {
-            Command8_Click(state, platform);
-        } else if (action.startsWith("name=")) {
+        if (action.startsWith("name=")) {
             state.Text3 = action.mid(5).toStdString();
+        } else if (clicks.contains(click)) {
+            clicks.at(click)();
         } else {
             Picture1_MouseDown(state, action.toShort());
         }

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The built program on a private X server in German, used with real input
-# events and the real clipboard: answer the question, draw, name, copy, and
-# end with "Beenden".
-# Usage: e2e.sh <program> <places program>
+# The built program in German on a private X server, with real input and the real
+# clipboard: answer, draw, name, copy, end. Usage: e2e.sh <program> <places program>
 set -euo pipefail
 declare -A place
 while read -r name x y; do place[$name]="$x $y"; done < <("$2")
@@ -53,4 +51,3 @@ copy_and_expect 'static unsigned char sprite[] = {0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,
 press Command4
 within eval '! kill -0 $program 2>/dev/null' || fail "Beenden did not end the program"
 wait $program || fail "Beenden ended the program with status $?"
-echo "end-to-end: all checks passed"

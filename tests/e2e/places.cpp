@@ -1,5 +1,4 @@
-// Prints where the end-to-end test presses: "name x y", the centre of every
-// control and cell in window pixels.
+// Prints "name x y", the centre of every control and cell in window pixels.
 #include "layout_table.h"
 #include "window_state.h"
 

@@ -40,16 +40,16 @@ inline constexpr const char* StartDeclaration =
     "static unsigned char bild[] = {0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00};\r\n";
 
 struct WindowState {
-    std::array<Cell, CellCount> Picture1{};  // the cells, index row * 8 + column
-    std::array<RowCaption, Rows> Label1{};   // row hex texts
-    std::string Label3 = "0";                // column under the pointer, from 1
-    std::string Label4 = "0";                // row under the pointer, from 1
-    std::string Label5 = "0000";             // high nibble of the row encoded last
-    std::string Label6 = "0000";             // low nibble of the row encoded last
-    std::string Text1 = StartDeclaration;    // the declaration, editable by the user
-    std::string Text2 = "9";                 // the height, "1" to "9"
-    std::string Text3 = "bild";              // the array's name
-    std::int16_t Check2 = 0;                 // "Raster anzeigen": 0 unticked, 1 ticked
+    std::array<Cell, CellCount> Picture1{}; // the cells, index row * 8 + column
+    std::array<RowCaption, Rows> Label1{};  // row hex texts
+    std::string Label3 = "0";               // column under the pointer, from 1
+    std::string Label4 = "0";               // row under the pointer, from 1
+    std::string Label5 = "0000";            // high nibble of the row encoded last
+    std::string Label6 = "0000";            // low nibble of the row encoded last
+    std::string Text1 = StartDeclaration;   // the declaration, editable by the user
+    std::string Text2 = "9";                // the height, "1" to "9"
+    std::string Text3 = "bild";             // the array's name
+    std::int16_t Check2 = 0;                // "Raster anzeigen": 0 unticked, 1 ticked
 
     friend bool operator==(const WindowState&, const WindowState&) = default;
 };

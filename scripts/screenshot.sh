@@ -8,17 +8,10 @@
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$repo/build}
-declare -A place
-while read -r name x y; do place[$name]="$x $y"; done < <("$build/tests/e2e_places")
-
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-for _ in {1..200}; do [[ -s $work/display ]] && break; sleep 0.05; done
-export DISPLAY=:$(<"$work/display") QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$work
-dbus-run-session -- "$build/app/kobalin" &
+# shellcheck source=../tests/e2e/x_session.sh
+source "$repo/tests/e2e/x_session.sh" "$build/tests/e2e_places"
+"$build/app/kobalin" &
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kobalin Version 1\.00$' | head -n 1)
-press() { xdotool mousemove --window "$window" ${place[$1]} click 1; }
 
 # One byte a row, top row first, the leftmost pixel the highest bit.
 rows=(18 3C 7E DB FF 24 5A A5)

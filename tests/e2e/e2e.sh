@@ -2,19 +2,11 @@
 # The built program in German on a private X server, with real input and the real
 # clipboard: answer, draw, name, copy, end. Usage: e2e.sh <program> <places program>
 set -euo pipefail
-declare -A place
-while read -r name x y; do place[$name]="$x $y"; done < <("$2")
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-for _ in {1..200}; do [[ -s $work/display ]] && break; sleep 0.05; done
-# No session bus: one started for the program would outlive it.
-export DISPLAY=:$(<"$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work \
-    DBUS_SESSION_BUS_ADDRESS=disabled:
+# shellcheck source=x_session.sh
+source "$(dirname "$0")/x_session.sh" "$2"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 within() { for _ in {1..200}; do "$@" && return; sleep 0.05; done; return 1; } # ten seconds
-press() { xdotool mousemove --window "$window" ${place[$1]} click 1; }
 shown() { found=$(xdotool search --onlyvisible --name "$1" | head -n 1) && [[ -n $found ]]; }
 focused() { [[ $(xdotool getwindowfocus) == "$1" ]]; }
 holds() { xclip -o -selection clipboard >"$work/got" && cmp -s "$work/got" "$work/expected"; }

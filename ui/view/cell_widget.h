@@ -16,8 +16,6 @@ public:
     CellWidget(std::int16_t index, QWidget* parent);
 
     void display(const Cell& cell);
-    Rgb fillColour() const { return fill_; }
-    BorderStyle border() const { return border_; }
 
 signals:
     void pressed(std::int16_t index);

@@ -33,9 +33,11 @@ else
 fi
 
 # A private X server on a free display; it names the display once it is ready.
+# It must not reset when its last client leaves: it would give up its display
+# for a moment, and a neighbouring test's server could take it.
 work=$(mktemp -d)
 mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 trap 'kill "$xvfb"; rm -rf "$work"' EXIT
 read -r -t 20 display <"$work/display" || { cat "$work/xvfb.log" >&2; exit 1; }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2)
-test_packages=(xvfb xauth xdotool xclip x11-utils libx11-dev libxdamage-dev dbus dbus-x11 valgrind
+test_packages=(xvfb xdotool xclip x11-utils libx11-dev libxdamage-dev dbus valgrind
                desktop-file-utils appstream)
 
 case "${1:-build}" in

@@ -24,6 +24,7 @@ struct Expected {
         declaration =
             Declaration(name.empty() ? "XXXXX" : name, {rows.begin(), rows.begin() + height});
     }
+    // Keeps the bits of mask in every active row and flips those of bits, then refreshes.
     void changeActiveRows(int mask, int bits) {
         std::for_each(rows.begin(), rows.begin() + height,
                       [&](int& row) { row = (row & mask) ^ bits; });

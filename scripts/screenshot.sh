@@ -8,8 +8,10 @@
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$repo/build}
-# shellcheck source=../tests/e2e/x_session.sh
-source "$repo/tests/e2e/x_session.sh" "$build/tests/e2e_places"
+# shellcheck source=../tests/e2e/session.sh
+source "$repo/tests/e2e/session.sh" "$build/tests/e2e_places"
+# shellcheck source=../tests/e2e/x11_session.sh
+source "$repo/tests/e2e/x11_session.sh"
 "$build/app/kobalin" &
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kobalin Version 1\.00$' | head -n 1)
 

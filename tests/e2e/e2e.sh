@@ -1,45 +1,46 @@
 #!/usr/bin/env bash
-# The built program in German on a private X server, with real input and the real
-# clipboard: answer, draw, name, copy, end. Usage: e2e.sh <program> <places program>
+# The program in German with real input and clipboard. Usage: e2e.sh x11|wayland <program> <places program>
 set -euo pipefail
-# shellcheck source=x_session.sh
-source "$(dirname "$0")/x_session.sh" "$2"
+source "$(dirname "$0")/session.sh" "$3"
+source "$(dirname "$0")/$1_session.sh"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-within() { for _ in {1..200}; do "$@" && return; sleep 0.05; done; return 1; } # ten seconds
-shown() { found=$(xdotool search --onlyvisible --name "$1" | head -n 1) && [[ -n $found ]]; }
-focused() { [[ $(xdotool getwindowfocus) == "$1" ]]; }
-holds() { xclip -o -selection clipboard >"$work/got" && cmp -s "$work/got" "$work/expected"; }
-copy_and_expect() { # after putting another text on the clipboard
-    printf 'old' | xclip -selection clipboard -i >/dev/null 2>&1 # serves until the X server ends
-    printf '%s' "$1" >"$work/expected"
+holds() { cmp -s <(clipboard 2>/dev/null) <(printf '%s' "$1"); } # byte for byte
+copy_and_expect() { # each text differs from the one before, so a copy that did nothing fails
     press Command8
-    within holds || fail "the clipboard holds '$(cat -A "$work/got")', not '$1'"
+    within holds "$1" || fail "the clipboard holds '$(clipboard | cat -A)', not '$1'"
 }
-answer() { # "neu (schwarz)", with the window as the question's parent
+answer() { # "neu (schwarz)", by the alt key and the letter $1
     press Command3
-    within shown '^Kobalin$' && within focused "$found" || fail "no question has the focus"
-    xprop -id "$found" WM_TRANSIENT_FOR | grep -qi "$(printf '%#x' "$window")" || fail "no parent"
-    xdotool key "$1"
+    within shown '^Kobalin$' && within focused "$found" && belongs "$window" || fail "no question of the window has the focus"
+    chord alt "$1"
     within eval '! shown "^Kobalin$"' || fail "the question is still open"
 }
+start() {
+    LC_ALL=de_DE.UTF-8 "$1" &
+    program=$!
+    within shown '^Kobalin Version 1\.00$' || fail "the window did not open"
+    window=$found
+}
+quit() { press Command4; } # "Beenden"
+ends() { # the program by $1, with status 0
+    "$1"
+    within eval '! kill -0 $program 2>/dev/null' || fail "$1 did not end the program"
+    wait $program || fail "$1 ended the program with status $?"
+}
 
-LC_ALL=de_DE.UTF-8 "$1" &
-program=$!
-within shown '^Kobalin Version 1\.00$' || fail "the window did not open"
-window=$found
-answer alt+n # "Nein", the first click on the window
+start "$2"
+answer n # "Nein", the first click on the window
 copy_and_expect $'static unsigned char bild[] = {0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00};\r\n'
 for cell in 19 0 71; do press "Picture1_$cell"; done
 copy_and_expect 'static unsigned char bild[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00,0x01};'
 press Command5
 press Text3
 within focused "$window" || fail "the window did not take the keyboard focus"
-xdotool key ctrl+a type sprite
+chord ctrl a
+type_text sprite
 press Command7
 copy_and_expect 'static unsigned char sprite[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00};'
-answer alt+j # "Ja"
+answer j # "Ja"
 copy_and_expect 'static unsigned char sprite[] = {0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF};'
-press Command4
-within eval '! kill -0 $program 2>/dev/null' || fail "Beenden did not end the program"
-wait $program || fail "Beenden ended the program with status $?"
+ends quit
+for way in "${more_endings[@]}"; do start "$2"; ends "$way"; done # where the ending once hung

@@ -1,12 +1,12 @@
-# Sourced: a private X server, and in place[name] the window places that $1 prints.
-declare -A place
-while read -r name x y; do place[$name]="$x $y"; done < <("$1")
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-# -noreset: a server that reset when its last client left could lose its display.
+# Sourced after session.sh: a private X server, -noreset as one could lose its display when it resets.
 Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-for _ in {1..200}; do [[ -s $work/display ]] && break; sleep 0.05; done
-# No session bus: one started for a program would outlive it.
-export DISPLAY=:$(<"$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work \
-    DBUS_SESSION_BUS_ADDRESS=disabled:
+within test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=:$(<"$work/display") QT_QPA_PLATFORM=xcb
+shown() { found=$(xdotool search --onlyvisible --name "$1" | head -n 1) && [[ -n $found ]]; }
+focused() { [[ $(xdotool getwindowfocus) == "$1" ]]; }
+belongs() { xprop -id "$found" WM_TRANSIENT_FOR | grep -qi "$(printf '%#x' "$1")"; }
 press() { xdotool mousemove --window "$window" ${place[$1]} click 1; }
+chord() { xdotool key "$1+$2"; }
+type_text() { xdotool type "$1"; }
+clipboard() { xclip -o -selection clipboard; }
+more_endings=() # Qt's usual teardown on X11 does not hang

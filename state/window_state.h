@@ -36,6 +36,8 @@ struct RowCaption {
     friend bool operator==(const RowCaption&, const RowCaption&) = default;
 };
 
+// Text1's start text is a fixed value of the window, not built by
+// BuildDeclaration: hence its closing line break, which no rebuild writes.
 inline constexpr const char* StartDeclaration =
     "static unsigned char bild[] = {0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00};\r\n";
 
@@ -54,7 +56,9 @@ struct WindowState {
     friend bool operator==(const WindowState&, const WindowState&) = default;
 };
 
-// The height as the number the text of Text2 stands for.
+// The height as the number the text of Text2 stands for. The height lives only
+// as that text and is read afresh at every use, so that no kept copy can
+// disagree with what the box shows.
 double Height(const WindowState& state);
 
 // A row is active, part of the sprite, when the height is greater than it.

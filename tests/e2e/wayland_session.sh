@@ -1,12 +1,12 @@
-# Sourced after session.sh: a private headless sway.
-as_user=() # sway refuses to run as root: then it runs as a user made for the test
+as_user=() # Sourced after session.sh. sway refuses to run as root: then it runs as a user made for the test.
 if ((EUID == 0)); then
     useradd --system kobalin-e2e 2>/dev/null || id kobalin-e2e >/dev/null
     as_user=(setpriv --reuid=kobalin-e2e --regid=kobalin-e2e --init-groups)
     chown kobalin-e2e "$work"
 fi
 install -d -m 700 "$work/run" # the programs' runtime folder; $work is sway's
-echo 'xwayland disable' >"$work/config"
+# No title bar or border: the window's place in sway's tree is then just that of its contents.
+printf 'xwayland disable\ndefault_floating_border none\n' >"$work/config"
 export SWAYSOCK=$work/ipc XDG_RUNTIME_DIR=$work/run
 WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman XDG_RUNTIME_DIR=$work \
     "${as_user[@]}" sway -c "$work/config" 2>/dev/null &
@@ -22,8 +22,7 @@ views() { swaymsg -t get_tree | jq -r "$@"; }
 shown() { found=$(views --arg title "$1" '.. | objects | select(.pid? and .visible and (.name | test($title))) | .id' | head -n 1) && [[ -n $found ]]; }
 focused() { [[ $(views '.. | objects | select(.focused?) | .id') == "$1" ]]; }
 belongs() { :; } # sway does not tell which window a dialog belongs to
-# The window's contents begin at its rect plus its window_rect, below the title bar.
-origin() { views --argjson id "$window" '.. | objects | select(.id? == $id) | "\(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y)"'; }
+origin() { views --argjson id "$window" '.. | objects | select(.id? == $id) | "\(.rect.x) \(.rect.y)"'; }
 press() { swaymsg -q "seat - cursor set $(origin); seat - cursor move ${place[$1]}; seat - cursor press button1; seat - cursor release button1"; }
 chord() { wtype -M "$1" "$2" -m "$1"; }
 type_text() { wtype "$1"; }

@@ -28,4 +28,4 @@ chord() { wtype -M "$1" "$2" -m "$1"; }
 type_text() { wtype "$1"; }
 clipboard() { wl-paste --no-newline; }
 close_window() { swaymsg -q "[con_id=$window] kill"; }
-more_endings=(close_window quit close_window quit close_window quit close_window) # the ending hung now and then
+more_endings=(close_window quit close_window quit close_window quit close_window) # Qt's teardown here hung now and then

@@ -23,6 +23,27 @@ QString Caption(const QWidget& window, const QString& name) {
     return Control<QLabel>(window, name)->text();
 }
 
+QAccessibleInterface* Accessible(const QWidget& window, const QString& name) {
+    return QAccessible::queryAccessibleInterface(Control(window, name));
+}
+
+// The room a caption has in its control, and the width it needs there.
+int Room(QWidget* control) {
+    QStyleOptionButton option;
+    option.initFrom(control);
+    if (qobject_cast<QPushButton*>(control) != nullptr) {
+        return control->style()
+            ->subElementRect(QStyle::SE_PushButtonContents, &option, control)
+            .width();
+    }
+    if (qobject_cast<QCheckBox*>(control) != nullptr) {
+        return control->style()
+            ->subElementRect(QStyle::SE_CheckBoxContents, &option, control)
+            .width();
+    }
+    return control->width();
+}
+
 void Click(const QWidget& window, const QString& name) {
     QTest::mouseClick(Control(window, name), Qt::LeftButton);
 }
@@ -75,12 +96,16 @@ private slots:
                                     "Text2 Command7 Check2 Command8 Text3 Text1");
     }
 
-    // Any button presses the cell under the pointer; its column and row show from 1.
+    // Any button presses the cell under the pointer, which turns black; its
+    // column and row show from 1, the row's byte in capitals.
     void pressAndMoveReachTheCellUnderThePointer() {
-        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, CellCentre(2, 7));
-        QCOMPARE(Caption(*window, "Label1_2"), "01");
-        QCOMPARE(Caption(*window, "Label5") + ' ' + Caption(*window, "Label6"), "0000 0001");
+        for (const int column : {0, 2, 4, 5, 7}) {
+            QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, CellCentre(2, column));
+        }
+        QCOMPARE(Caption(*window, "Label1_2"), "AD");
+        QCOMPARE(Caption(*window, "Label5") + ' ' + Caption(*window, "Label6"), "1010 1101");
         QCOMPARE(Caption(*window, "Label3") + ' ' + Caption(*window, "Label4"), "8 3");
+        QCOMPARE(Control(*window, "Picture1_23")->grab().toImage().pixel(5, 5), qRgb(0, 0, 0));
         QTest::mouseMove(window->windowHandle(), CellCentre(7, 2));
         QCOMPARE(Caption(*window, "Label3") + ' ' + Caption(*window, "Label4"), "3 8");
     }
@@ -109,6 +134,70 @@ private slots:
         Click(*window, "Check2");
         QCOMPARE(Control(*window, "Picture1_71")->grab().toImage().pixel(0, 0),
                  qRgb(255, 255, 255));
+    }
+
+    // What a screen reader finds: each control by a name of its own, the
+    // captions as the window shows them, and readouts named for what they show.
+    void everyControlIsNamedForAScreenReader() {
+        QStringList known; // role and name: what tells one control from another
+        QStringList heard;
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")) {
+                continue; // the parts of Qt's own text box
+            }
+            QAccessibleInterface* spoken = Accessible(*window, control->objectName());
+            const QString name = spoken->text(QAccessible::Name);
+            const QString roleAndName = QString::number(spoken->role()) + ' ' + name;
+            QVERIFY2(!name.isEmpty() && !known.contains(roleAndName), qPrintable(name));
+            known << roleAndName;
+            if (!control->objectName().startsWith("Picture1_")) {
+                heard << name;
+            }
+        }
+        QCOMPARE(heard.join(" | "),
+                 "Zeile 1: 00 | Zeile 2: 00 | Zeile 3: 00 | Zeile 4: 00 | Zeile 5: 00 | "
+                 "Zeile 6: 00 | Zeile 7: 00 | Zeile 8: 00 | Zeile 9: 00 | "
+                 "Grenze der Halbbytes | Rasterrand links | Rasterrand oben | "
+                 "Rasterrand rechts | Rasterrand unten | Position und Halbbytes | x: | x: 0 | "
+                 "y: | y: 0 | Spalten 1 bis 4: 0000 | Spalten 5 bis 8: 0000 | Höhe | "
+                 "Höhe verringern | Höhe erhöhen | Höhe | Raster anzeigen | aktualisieren | "
+                 "In die Zwischenablage kopieren | Deklaration | VarName: | VarName: | neu | "
+                 "neu (schwarz) | invertieren | Beenden | "
+                 " Kobalin 1.00 – Sprites 8 × 1 bis 9 für C-Programme");
+    }
+
+    // Each caption fits its control; the last glyph's advance ends in a
+    // pixel of spacing, which may fall outside.
+    void everyCaptionFitsItsPlace() {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            QString caption;
+            if (auto* label = qobject_cast<QLabel*>(control)) {
+                caption = label->text();
+            } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                caption = button->text();
+            } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
+                caption = box->title();
+            }
+            const int needed = control->fontMetrics().horizontalAdvance(caption) - 1;
+            QVERIFY2(needed <= Room(control), qPrintable(control->objectName()));
+        }
+    }
+
+    // A cell is a check box to assistive technology, checked while black, and
+    // its press action is a press on the cell; hidden cells take none.
+    void cellsArePressableCheckBoxesForAssistiveTechnology() {
+        QAccessibleInterface* cell = Accessible(*window, "Picture1_19");
+        QCOMPARE(cell->role(), QAccessible::CheckBox);
+        QCOMPARE(cell->text(QAccessible::Name), "Spalte 4, Zeile 3");
+        cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(cell->state().checked);
+        QCOMPARE(Caption(*window, "Label1_2") + ' ' + Caption(*window, "Label3"), "10 4");
+        Click(*window, "Command5");
+        QAccessibleInterface* hidden = Accessible(*window, "Picture1_71");
+        hidden->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(hidden->state().invisible);
+        QVERIFY(hidden->state().disabled);
+        QVERIFY(!hidden->state().checked);
     }
 
     void questionAsksExactlyWithYesTheDefault() {

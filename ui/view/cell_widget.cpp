@@ -1,5 +1,6 @@
 #include "cell_widget.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,9 +13,16 @@ CellWidget::CellWidget(std::int16_t index, QWidget* parent) : QWidget(parent), i
 
 void CellWidget::display(const Cell& cell) {
     if (cell.fillColour != fill_ || cell.border != border_) {
+        const bool wasBlack = isBlack();
         fill_ = cell.fillColour;
         border_ = cell.border;
         update();
+        if (isBlack() != wasBlack && QAccessible::isActive()) {
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(this, changed);
+            QAccessible::updateAccessibility(&event);
+        }
     }
     setEnabled(cell.enabled);
     setVisible(cell.visible);
@@ -29,9 +37,13 @@ void CellWidget::paintEvent(QPaintEvent*) {
     }
 }
 
+void CellWidget::press() {
+    emit pressed(index_);
+}
+
 void CellWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit pressed(index_);
+    press();
 }
 
 void CellWidget::mouseMoveEvent(QMouseEvent* event) {

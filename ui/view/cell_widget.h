@@ -7,8 +7,8 @@
 namespace kobalin {
 
 // One cell of the grid: paints exactly its fill colour, with a one-pixel
-// frame when its border is on, and reports presses (any button) and pointer
-// moves together with its index.
+// frame when its border is on, and reports presses (any button, or the press
+// action of assistive technology) and pointer moves together with its index.
 class CellWidget : public QWidget {
     Q_OBJECT
 
@@ -16,6 +16,12 @@ public:
     CellWidget(std::int16_t index, QWidget* parent);
 
     void display(const Cell& cell);
+
+    std::int16_t index() const { return index_; }
+    bool isBlack() const { return fill_ == Black; }
+
+    // A press on the cell, whether by the mouse or by assistive technology.
+    void press();
 
 signals:
     void pressed(std::int16_t index);

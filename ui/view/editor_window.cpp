@@ -1,11 +1,13 @@
 #include "editor_window.h"
 
+#include "cell_accessible.h"
 #include "cell_widget.h"
 #include "handlers.h"
 #include "layout_table.h"
 #include "look.h"
 #include "text_limits.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -95,8 +97,19 @@ WindowState NothingShown() {
     return blank;
 }
 
-void ShowCaption(QLabel* label, const std::string& caption) {
-    label->setText(QString::fromStdString(caption));
+const QString XCaption = QStringLiteral("x:");
+const QString YCaption = QStringLiteral("y:");
+
+// Shows a value in a label. A screen reader hears it after words that say what
+// it is, since "00" or "0" alone does not tell one readout from another.
+void ShowValue(QLabel* label, const QString& spokenAs, const std::string& value) {
+    const QString text = QString::fromStdString(value);
+    label->setText(text);
+    label->setAccessibleName(spokenAs + text);
+}
+
+QString RowCaptionSpokenAs(std::size_t row) {
+    return QStringLiteral("Zeile %1: ").arg(row + 1);
 }
 
 // A straight line one pixel wide in the window text colour.
@@ -104,6 +117,7 @@ QWidget* MakeLine(const layout::Line& line, QWidget* parent) {
     auto* widget = new QWidget(parent);
     widget->setObjectName(QString::fromUtf8(line.name.data(), qsizetype(line.name.size())));
     widget->setGeometry(layout::LineRect(line));
+    widget->setAccessibleName(QString::fromUtf8(line.spoken.data(), qsizetype(line.spoken.size())));
     widget->setAutoFillBackground(true);
     SetBackground(widget, QPalette::Window, widget->palette().color(QPalette::WindowText).rgb());
     return widget;
@@ -112,6 +126,7 @@ QWidget* MakeLine(const layout::Line& line, QWidget* parent) {
 } // namespace
 
 EditorWindow::EditorWindow(Platform& platform) : platform_(platform), shown_(NothingShown()) {
+    QAccessible::installFactory(CellAccessible::create);
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Kobalin Version 1.00"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kobalin.png")));
@@ -179,19 +194,29 @@ void EditorWindow::buildLines() {
 void EditorWindow::buildControls() {
     auto* groupBoxStyle = new CaptionOnLineGroupBoxStyle;
     groupBoxStyle->setParent(this);
-    place<QGroupBox>("Frame2")->setStyle(groupBoxStyle);
-    place<QLabel>("Label7")->setText(QStringLiteral("x:"));
+    auto* pointerBox = place<QGroupBox>("Frame2");
+    pointerBox->setStyle(groupBoxStyle);
+    pointerBox->setAccessibleName(QStringLiteral("Position und Halbbytes"));
+    auto* columnCaption = place<QLabel>("Label7");
+    columnCaption->setText(XCaption);
     column_ = place<QLabel>("Label3");
-    place<QLabel>("Label8")->setText(QStringLiteral("y:"));
+    columnCaption->setBuddy(column_);
+    auto* rowCaption = place<QLabel>("Label8");
+    rowCaption->setText(YCaption);
     row_ = place<QLabel>("Label4");
+    rowCaption->setBuddy(row_);
     highNibble_ = place<QLabel>("Label5");
     lowNibble_ = place<QLabel>("Label6");
 
     auto* heightBox = place<QGroupBox>("Frame1");
     heightBox->setTitle(QStringLiteral("Höhe"));
     heightBox->setStyle(groupBoxStyle);
-    place<QPushButton>("Command5")->setText(QStringLiteral("-"));
-    place<QPushButton>("Command6")->setText(QStringLiteral("+"));
+    auto* lower = place<QPushButton>("Command5");
+    lower->setText(QStringLiteral("-"));
+    lower->setAccessibleName(QStringLiteral("Höhe verringern"));
+    auto* raise = place<QPushButton>("Command6");
+    raise->setText(QStringLiteral("+"));
+    raise->setAccessibleName(QStringLiteral("Höhe erhöhen"));
     height_ = place<QLineEdit>("Text2");
     height_->setReadOnly(true);
     height_->setAlignment(Qt::AlignCenter);
@@ -206,6 +231,7 @@ void EditorWindow::buildControls() {
     place<QPushButton>("Command8")->setText(QStringLiteral("In die Zwischenablage kopieren"));
 
     declaration_ = place<QPlainTextEdit>("Text1");
+    declaration_->setAccessibleName(QStringLiteral("Deklaration"));
     declaration_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     declaration_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     declaration_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -213,8 +239,10 @@ void EditorWindow::buildControls() {
     declaration_->setTabChangesFocus(true);
     declaration_->document()->setDocumentMargin(1);
 
-    place<QLabel>("Label2")->setText(QStringLiteral("VarName:"));
+    auto* nameCaption = place<QLabel>("Label2");
+    nameCaption->setText(QStringLiteral("VarName:"));
     name_ = place<QLineEdit>("Text3");
+    nameCaption->setBuddy(name_); // names the box for a screen reader
     place<QPushButton>("Command1")->setText(QStringLiteral("neu"));
     place<QPushButton>("Command3")->setText(QStringLiteral("neu (schwarz)"));
     place<QPushButton>("Command2")->setText(QStringLiteral("invertieren"));
@@ -250,8 +278,17 @@ void EditorWindow::connectCommands() {
         shown_.Check2 = state_.Check2;
         handle([this] { Check2_Click(state_); });
     });
+    // Only "-" and "+" change the height. Assistive technology can write into
+    // a read-only box, so whatever it writes there is put back at once.
+    connect(height_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text != QString::fromStdString(shown_.Text2)) {
+            height_->setText(QString::fromStdString(shown_.Text2));
+        }
+    });
     connect(declaration_, &QPlainTextEdit::textChanged, this, &EditorWindow::takeTypedDeclaration);
-    connect(name_, &QLineEdit::textEdited, this, &EditorWindow::takeTypedName);
+    // textChanged rather than textEdited: assistive technology sets the text
+    // as a whole, and that is typing too.
+    connect(name_, &QLineEdit::textChanged, this, &EditorWindow::takeTypedName);
 }
 
 void EditorWindow::setFocusOrder() {
@@ -290,26 +327,28 @@ void EditorWindow::mirror() {
     for (std::size_t row = 0; row < rowCaptions_.size(); ++row) {
         const RowCaption& caption = state_.Label1[row];
         if (caption.caption != shown_.Label1[row].caption) {
-            ShowCaption(rowCaptions_[row], caption.caption);
+            ShowValue(rowCaptions_[row], RowCaptionSpokenAs(row), caption.caption);
         }
         if (caption.visible != shown_.Label1[row].visible) {
             rowCaptions_[row]->setVisible(caption.visible);
         }
     }
-    const auto showIfChanged = [](QLabel* label, const std::string& now, const std::string& was) {
+    const auto showIfChanged = [](QLabel* label, const QString& spokenAs, const std::string& now,
+                                  const std::string& was) {
         if (now != was) {
-            ShowCaption(label, now);
+            ShowValue(label, spokenAs, now);
         }
     };
-    showIfChanged(column_, state_.Label3, shown_.Label3);
-    showIfChanged(row_, state_.Label4, shown_.Label4);
-    showIfChanged(highNibble_, state_.Label5, shown_.Label5);
-    showIfChanged(lowNibble_, state_.Label6, shown_.Label6);
+    showIfChanged(column_, XCaption + ' ', state_.Label3, shown_.Label3);
+    showIfChanged(row_, YCaption + ' ', state_.Label4, shown_.Label4);
+    showIfChanged(highNibble_, QStringLiteral("Spalten 1 bis 4: "), state_.Label5, shown_.Label5);
+    showIfChanged(lowNibble_, QStringLiteral("Spalten 5 bis 8: "), state_.Label6, shown_.Label6);
     if (state_.Text1 != shown_.Text1) {
         shown_.Text1 = state_.Text1; // set first: the box reports the change back
         declaration_->setPlainText(ToBoxText(state_.Text1));
     }
     if (state_.Text2 != shown_.Text2) {
+        shown_.Text2 = state_.Text2; // set first: the box reports the change back
         height_->setText(QString::fromStdString(state_.Text2));
     }
     if (state_.Text3 != shown_.Text3) {

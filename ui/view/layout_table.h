@@ -69,6 +69,7 @@ struct Line {
     std::string_view name;
     QPoint from;
     QPoint to;
+    std::string_view spoken; // what a screen reader calls it
 };
 
 constexpr QPoint PointFromTwips(int x, int y) {
@@ -76,11 +77,11 @@ constexpr QPoint PointFromTwips(int x, int y) {
 }
 
 inline constexpr std::array Lines{
-    Line{"Line1", PointFromTwips(735, 150), PointFromTwips(735, 195)},
-    Line{"Line2", PointFromTwips(180, 195), PointFromTwips(180, 1455)},
-    Line{"Line3", PointFromTwips(180, 195), PointFromTwips(1305, 195)},
-    Line{"Line4", PointFromTwips(1290, 1440), PointFromTwips(1290, 195)},
-    Line{"Line5", PointFromTwips(180, 1440), PointFromTwips(1290, 1440)},
+    Line{"Line1", PointFromTwips(735, 150), PointFromTwips(735, 195), "Grenze der Halbbytes"},
+    Line{"Line2", PointFromTwips(180, 195), PointFromTwips(180, 1455), "Rasterrand links"},
+    Line{"Line3", PointFromTwips(180, 195), PointFromTwips(1305, 195), "Rasterrand oben"},
+    Line{"Line4", PointFromTwips(1290, 1440), PointFromTwips(1290, 195), "Rasterrand rechts"},
+    Line{"Line5", PointFromTwips(180, 1440), PointFromTwips(1290, 1440), "Rasterrand unten"},
 };
 
 constexpr QRect LineRect(const Line& line) {

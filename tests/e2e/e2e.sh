@@ -38,7 +38,7 @@ press Text3
 within focused "$window" || fail "the window did not take the keyboard focus"
 chord ctrl a
 type_text sprite
-press Command7
+press Command7 # "aktualisieren": typing a name rebuilds nothing by itself
 copy_and_expect 'static unsigned char sprite[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00};'
 answer j # "Ja"
 copy_and_expect 'static unsigned char sprite[] = {0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF};'

@@ -376,6 +376,9 @@ void EditorWindow::takeTypedDeclaration() {
     shown_.Text1 = typed;
 }
 
+// The name only goes into the state: the declaration shows it from the next
+// rebuild on, after a press on a cell, a command or "aktualisieren". Typing
+// runs no handler, so the declaration the user may have edited stays.
 void EditorWindow::takeTypedName() {
     const Edit typed{name_->text(), name_->cursorPosition()};
     const Edit name = LimitLength(WithoutControlCharacters(typed), MaxNameCharacters);

@@ -59,6 +59,10 @@ constexpr QRect CellRect(std::int16_t index) {
     return FromTwips(195 + 135 * column, 210 + 135 * row, 150, 150);
 }
 
+// The window's layout makes the captions of rows 2 and 8 one pixel taller
+// than the others (150 twips instead of 135). The extra pixel lies below the
+// digits and shows nothing; it is kept so that the window matches its layout
+// to the pixel.
 constexpr QRect RowCaptionRect(std::int16_t row) {
     return FromTwips(1350, 195 + 135 * row, 315, row == 2 || row == 8 ? 150 : 135);
 }

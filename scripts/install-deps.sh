@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2)
 test_packages=(xvfb xdotool xclip x11-utils libx11-dev libxdamage-dev dbus valgrind
-               desktop-file-utils appstream lintian dpkg-dev
+               desktop-file-utils appstream lintian dpkg-dev file
                sway wayvnc wtype wl-clipboard qt6-wayland jq at-spi2-core python3-pyatspi)
 
 case "${1:-build}" in

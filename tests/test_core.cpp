@@ -118,14 +118,6 @@ class TestCore : public QObject {
     Q_OBJECT
 
 private slots:
-    void refusedClipboardIsSaid() {
-        FakePlatform platform;
-        platform.clipboardWorks = false;
-        Command8_Click(WindowState(), platform);
-        QCOMPARE(platform.errors,
-                 std::vector<std::string>{"Die Zwischenablage konnte nicht beschrieben werden."});
-    }
-
     void sessionsShowWhatTheUserExpects() {
         for (unsigned seed = 1; seed <= 400; ++seed) {
             std::mt19937 random(seed);

@@ -123,9 +123,8 @@ private slots:
         QVERIFY(!Control(*window, "Picture1_71")->isVisible());
         QVERIFY(!Control(*window, "Label1_8")->isVisible());
         QAccessibleInterface* hidden = Accessible(*window, "Picture1_71");
-        hidden->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(hidden->state().invisible);
-        QVERIFY(hidden->state().disabled);
+        hidden->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(!hidden->state().checked);
         Click(*window, "Command6");
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, CellCentre(8, 7));
@@ -208,14 +207,21 @@ private slots:
         QCOMPARE(Caption(*window, "Label1_0"), "00"); // Escape answers No
     }
 
-    void errorBoxShowsTheMessage() {
+    // A clipboard that refuses the text is said in an error box.
+    void refusedClipboardIsSaidInAnErrorBox() {
+        struct RefusedClipboard : QtPlatform {
+            bool putOnClipboard(const std::string&) override { return false; }
+        };
+        RefusedClipboard refused;
+        EditorWindow own(refused);
+        refused.setDialogParent(&own);
         QString seen;
-        QTimer::singleShot(0, window.get(), [&] {
-            auto* box = Control<QMessageBox>(*window, "error");
+        QTimer::singleShot(0, &own, [&] {
+            auto* box = Control<QMessageBox>(own, "error");
             seen = Seen(*box);
             box->accept();
         });
-        platform.showError("Die Zwischenablage konnte nicht beschrieben werden.");
+        Click(own, "Command8");
         QCOMPARE(seen,
                  "Kobalin | Critical | Die Zwischenablage konnte nicht beschrieben werden. | Ok");
     }

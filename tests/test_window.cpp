@@ -249,7 +249,13 @@ private slots:
         const QString emoji = QStringLiteral("\U0001F600");
         QCOMPARE(paste("Text3", "ab\ncd\te", ""), "abcde");
         QCOMPARE(paste("Text3", emoji.repeated(11), ""), emoji.repeated(10));
+        Accessible(*window, "Text3")->editableTextInterface()->insertText(0, "\U0001F601");
+        QCOMPARE(QString::fromStdString(window->state().Text3), emoji.repeated(10)); // full
+        Accessible(*window, "Text3")->editableTextInterface()->replaceText(18, 20, "c\U0001F200");
+        QCOMPARE(QString::fromStdString(window->state().Text3), emoji.repeated(9) + 'c');
         QCOMPARE(paste("Text1", QString(99, 'x') + emoji + emoji, "y"), QString(99, 'x') + emoji);
+        Accessible(*window, "Text1")->editableTextInterface()->insertText(0, "z");
+        QCOMPARE(QString::fromStdString(window->state().Text1), QString(99, 'x') + emoji); // full
         QTest::keyClicks(Control(*window, "Text2"), "5");
         Accessible(*window, "Text2")->editableTextInterface()->replaceText(0, 1, "5");
         QCOMPARE(Control<QLineEdit>(*window, "Text2")->text(), "9");

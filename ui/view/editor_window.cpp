@@ -363,13 +363,14 @@ void EditorWindow::takeTypedDeclaration() {
     if (typed == shown_.Text1) {
         return; // our own setPlainText
     }
-    QTextCursor cursor = declaration_->textCursor();
-    const Edit limited = LimitLength({text, cursor.position()}, MaxDeclarationCharacters);
+    const qsizetype end = EndOfChange(ToBoxText(shown_.Text1), text);
+    const Edit limited = LimitLength({text, end}, MaxDeclarationCharacters);
     if (limited.text != text) {
         // Removing the excess changes the text again and comes back here.
-        cursor.setPosition(int(limited.cursor));
-        cursor.setPosition(declaration_->textCursor().position(), QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
+        QTextCursor excess(declaration_->document());
+        excess.setPosition(int(limited.cursor));
+        excess.setPosition(int(end), QTextCursor::KeepAnchor);
+        excess.removeSelectedText();
         return;
     }
     state_.Text1 = typed;
@@ -380,7 +381,8 @@ void EditorWindow::takeTypedDeclaration() {
 // rebuild on, after a press on a cell, a command or "aktualisieren". Typing
 // runs no handler, so the declaration the user may have edited stays.
 void EditorWindow::takeTypedName() {
-    const Edit typed{name_->text(), name_->cursorPosition()};
+    const QString text = name_->text();
+    const Edit typed{text, EndOfChange(QString::fromStdString(shown_.Text3), text)};
     const Edit name = LimitLength(WithoutControlCharacters(typed), MaxNameCharacters);
     if (name.text != typed.text) {
         name_->setText(name.text);

@@ -25,6 +25,26 @@ Edit LimitLength(const Edit& edit, qsizetype maxCharacters) {
     return {edit.text.left(start) + edit.text.mid(edit.cursor), start};
 }
 
+qsizetype EndOfChange(const QString& before, const QString& after) {
+    qsizetype start =
+        std::mismatch(before.begin(), before.end(), after.begin(), after.end()).first -
+        before.begin();
+    if (start > 0 && start < after.size() && after[start].isLowSurrogate()) {
+        --start;
+    }
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype sameAtEnd = 0;
+    while (start + sameAtEnd < shorter &&
+           before[before.size() - 1 - sameAtEnd] == after[after.size() - 1 - sameAtEnd]) {
+        ++sameAtEnd;
+    }
+    qsizetype end = after.size() - sameAtEnd;
+    if (end > 0 && end < after.size() && after[end].isLowSurrogate()) {
+        ++end;
+    }
+    return end;
+}
+
 Edit WithoutControlCharacters(const Edit& edit) {
     Edit clean;
     for (qsizetype i = 0; i < edit.text.size(); ++i) {

@@ -20,6 +20,11 @@ struct Edit {
 // that is, the end of what was typed or pasted, as a length-limited box does.
 Edit LimitLength(const Edit& edit, qsizetype maxCharacters);
 
+// Where the edit that made after out of before ends: just after what was
+// typed, pasted or put in by assistive technology, which sets a box's text
+// without moving its cursor there. Never inside a surrogate pair.
+qsizetype EndOfChange(const QString& before, const QString& after);
+
 // A name is one line: line breaks, tabs and other control characters that a
 // paste brings along are dropped.
 Edit WithoutControlCharacters(const Edit& edit);

@@ -1,6 +1,7 @@
 """What a screen reader does on the accessibility bus: the verbs of atspi_session.sh."""
 import re
 import sys
+import time
 
 import pyatspi
 from gi.repository import GLib
@@ -52,7 +53,11 @@ if verb == "press":
     pressed = control(arguments[0])
     if pressed.getRole() == pyatspi.ROLE_CHECK_BOX:
         sys.exit(not press_and_hear(pressed))
-    sys.exit(not pressed.queryAction().doAction(0))
+    if not pressed.queryAction().doAction(0):
+        sys.exit(f"'{arguments[0]}' took no press")
+    while pressed.getState().contains(pyatspi.STATE_PRESSED):  # Qt clicks as the button comes up
+        time.sleep(0.02)
+    sys.exit()
 if verb == "key":  # the action bound to keys such as "Alt+N" in the active window
     bound = find(lambda thing: thing.get_n_actions() > 0 and thing.get_key_binding(0) == arguments[0],
                  filter(is_active, windows()))

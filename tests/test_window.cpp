@@ -184,9 +184,10 @@ private slots:
             " Kobalin 1.00 – Sprites 8 × 1 bis 9 für C-Programme");
     }
 
-    // A cell is a check box to assistive technology, checked while black, and
-    // its press action is a press on the cell.
+    // To assistive technology the window is a window, and a cell a check box,
+    // checked while black, whose press action is a press on the cell.
     void cellsArePressableCheckBoxesForAssistiveTechnology() {
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
         QAccessibleInterface* cell = Accessible(*window, "Picture1_19");
         QCOMPARE(cell->role(), QAccessible::CheckBox);
         QCOMPARE(cell->text(QAccessible::Name), "Spalte 4, Zeile 3");

@@ -8,6 +8,7 @@
 #include "text_limits.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -112,6 +113,15 @@ QString RowCaptionSpokenAs(std::size_t row) {
     return QStringLiteral("Zeile %1: ").arg(row + 1);
 }
 
+// Assistive technology knows the window as a window, as it knows Qt's main
+// windows, and each cell as a check box.
+QAccessibleInterface* AccessibleFor(const QString& className, QObject* object) {
+    if (auto* window = qobject_cast<EditorWindow*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    return CellAccessible::create(className, object);
+}
+
 // A straight line one pixel wide in the window text colour.
 QWidget* MakeLine(const layout::Line& line, QWidget* parent) {
     auto* widget = new QWidget(parent);
@@ -126,7 +136,7 @@ QWidget* MakeLine(const layout::Line& line, QWidget* parent) {
 } // namespace
 
 EditorWindow::EditorWindow(Platform& platform) : platform_(platform), shown_(NothingShown()) {
-    QAccessible::installFactory(CellAccessible::create);
+    QAccessible::installFactory(AccessibleFor);
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Kobalin Version 1.00"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kobalin.png")));

@@ -291,8 +291,9 @@ void EditorWindow::connectCommands() {
     // Only "-" and "+" change the height. Assistive technology can write into
     // a read-only box, so whatever it writes there is put back at once.
     connect(height_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (text != QString::fromStdString(shown_.Text2)) {
-            height_->setText(QString::fromStdString(shown_.Text2));
+        const QString height = QString::fromStdString(shown_.Text2);
+        if (text != height) {
+            height_->setText(height);
         }
     });
     connect(declaration_, &QPlainTextEdit::textChanged, this, &EditorWindow::takeTypedDeclaration);

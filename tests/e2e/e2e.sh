@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The program in German with real input and clipboard, or as a screen reader works it through the
-# accessibility bus. Usage: e2e.sh x11|wayland|atspi <program> <places program>
+# The program in German with real input and clipboard; told as atspi, the cells are painted as
+# a screen reader paints them, through the accessibility bus.
+# Usage: e2e.sh x11|wayland|atspi <program> <places program>
 set -euo pipefail
 source "$(dirname "$0")/session.sh" "$3"
 source "$(dirname "$0")/$1_session.sh"
@@ -32,10 +33,10 @@ ends() { # the program by $1, with status 0
 start "$2"
 answer n # "Nein", the first click on the window
 copy_and_expect $'static unsigned char bild[] = {0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00};\r\n'
-for cell in 19 0 71; do press "Picture1_$cell"; done
+for cell in 19 0 71; do paint $cell; done
 if [[ $1 == atspi ]]; then # what a screen reader hears; the bus told of each press before it returned
-    hears "Spalte 4, Zeile 3" checked || fail "the cell in column 4, row 3 is not heard as black"
-    hears "Zeile 3: 10" showing || fail "row 3 is not heard as 10"
+    hears "check box" "Spalte 4, Zeile 3" checked || fail "the cell in column 4, row 3 is not heard as black"
+    hears label "Zeile 3: 10" showing || fail "row 3 is not heard as 10"
 fi
 copy_and_expect 'static unsigned char bild[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00,0x01};'
 for height in Command5 Command5 Command6; do press $height; done # "-" twice, "+" once: 8 rows

@@ -27,7 +27,7 @@ def press_and_hear(cell):  # presses a cell; true when the bus tells that it cha
 
 
 verb, *arguments = sys.argv[1:]
-if verb == "press":  # a control by its name, which must then tell the bus that it changed
+if verb == "press":  # a cell by its name; the bus must then tell that it changed
     pressed = find(lambda thing: thing.name == arguments[0] and thing.get_n_actions() > 0)
     sys.exit(not pressed or not press_and_hear(pressed))
 if verb == "hears":  # something of a role such as "check box", with a name, in a state

@@ -17,11 +17,12 @@ answer() { # "neu (schwarz)", by the alt key and the letter $1
     chord alt "$1"
     within eval '! shown "^Kobalin$"' || fail "the question is still open"
 }
-start() {
+start() { # and copy until the new window shows that it takes input
     LC_ALL=de_DE.UTF-8 "$1" &
     program=$!
     within shown '^Kobalin Version 1\.00$' || fail "the window did not open"
     window=$found
+    within eval 'press Command8; holds "$fresh"' || fail "the new window's copy is not '$fresh'"
 }
 quit() { press Command4; } # "Beenden"
 ends() { # the program by $1, with status 0
@@ -30,9 +31,10 @@ ends() { # the program by $1, with status 0
     wait $program || fail "$1 ended the program with status $?"
 }
 
+fresh=$'static unsigned char bild[] = {0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00};\r\n'
 start "$2"
-answer n # "Nein", the first click on the window
-copy_and_expect $'static unsigned char bild[] = {0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00};\r\n'
+[[ $1 != wayland || $(app_id) == "$entry" ]] || fail "the desktop sees the app id '$(app_id)', not '$entry'"
+answer n # "Nein"
 for cell in 19 0 71; do paint $cell; done
 if [[ $1 == atspi ]]; then # what a screen reader hears; the bus told of each press before it returned
     hears "check box" "Spalte 4, Zeile 3" checked || fail "the cell in column 4, row 3 is not heard as black"

@@ -22,6 +22,8 @@ views() { swaymsg -t get_tree | jq -r "$@"; }
 shown() { found=$(views --arg title "$1" '.. | objects | select(.pid? and .visible and (.name | test($title))) | .id' | head -n 1) && [[ -n $found ]]; }
 focused() { [[ $(views '.. | objects | select(.focused?) | .id') == "$1" ]]; }
 belongs() { :; } # sway does not tell which window a dialog belongs to
+app_id() { views --argjson id "$window" '.. | objects | select(.id? == $id) | .app_id'; }
+entry=$(basename "$(dirname "${BASH_SOURCE[0]}")"/../../data/*.desktop .desktop) # what the desktop matches it to
 origin() { views --argjson id "$window" '.. | objects | select(.id? == $id) | "\(.rect.x) \(.rect.y)"'; }
 press() { swaymsg -q "seat - cursor set $(origin); seat - cursor move ${place[$1]}; seat - cursor press button1; seat - cursor release button1"; }
 chord() { wtype -M "$1" "$2" -m "$1"; }

@@ -71,6 +71,21 @@ QString Seen(const QMessageBox& box) {
     return seen;
 }
 
+// WCAG's contrast ratio of two colours: 1 for the same, 21 for black and white.
+double Contrast(QRgb first, QRgb second) {
+    const auto luminance = [](QRgb colour) {
+        const auto linear = [](int channel) {
+            const double value = channel / 255.0;
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+               0.0722 * linear(qBlue(colour));
+    };
+    const double lighter = std::max(luminance(first), luminance(second));
+    const double darker = std::min(luminance(first), luminance(second));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
 } // namespace
 
 class TestWindow : public QObject {
@@ -90,14 +105,92 @@ private slots:
 
     void windowHasAFixedSize() { QCOMPARE(window->minimumSize(), window->maximumSize()); }
 
-    void tabMovesTheFocusInItsFixedOrder() {
-        QStringList focused;
-        for (int tab = 0; tab <= 12; ++tab) {
-            focused << QApplication::focusWidget()->objectName();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    // Tab visits the controls and, between "aktualisieren" and the grid box,
+    // the visible cells in index order; Shift+Tab goes back the same way.
+    void tabVisitsTheControlsAndTheVisibleCells() {
+        Click(*window, "Command5"); // row 9 hides
+        Control(*window, "Text1")->setFocus();
+        QStringList expected{"Text1",    "Command1", "Command2", "Command3", "Command4",
+                             "Command5", "Command6", "Text2",    "Command7"};
+        for (int cell = 0; cell < 64; ++cell) {
+            expected << QStringLiteral("Picture1_%1").arg(cell);
         }
-        QCOMPARE(focused.join(' '), "Text1 Command1 Command2 Command3 Command4 Command5 Command6 "
-                                    "Text2 Command7 Check2 Command8 Text3 Text1");
+        expected << "Check2"
+                 << "Command8"
+                 << "Text3"
+                 << "Text1";
+        QStringList forth{QApplication::focusWidget()->objectName()};
+        for (qsizetype step = 1; step < expected.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forth << QApplication::focusWidget()->objectName();
+        }
+        QStringList back{QApplication::focusWidget()->objectName()};
+        for (qsizetype step = 1; step < expected.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            back.prepend(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(forth, expected);
+        QCOMPARE(back, expected);
+    }
+
+    // The arrow keys move the focus over the visible cells and stop at the
+    // edge; Space presses the focused cell as the mouse does, once however
+    // long it is held; Enter and Escape do nothing. A screen reader hears the
+    // focused cell as a check box, checked once pressed, and Space as its key.
+    void keysMoveOverTheCellsAndPressThem() {
+        for (int lower = 0; lower < 7; ++lower) {
+            Click(*window, "Command5"); // two rows left
+        }
+        Control(*window, "Picture1_8")->setFocus(Qt::TabFocusReason);
+        QList<Qt::Key> keys{Qt::Key_Left, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up};
+        keys << QList<Qt::Key>(8, Qt::Key_Right) << Qt::Key_Down;
+        QStringList visited;
+        for (const Qt::Key key : keys) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            visited << QApplication::focusWidget()->objectName().remove("Picture1_");
+        }
+        QCOMPARE(visited.join(' '), "8 8 0 0 1 2 3 4 5 6 7 7 15");
+        QWidget* cell = QApplication::focusWidget();
+        QTest::keyPress(cell, Qt::Key_Space);
+        QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+        QApplication::sendEvent(cell, &repeated);
+        QTest::keyRelease(cell, Qt::Key_Space);
+        const WindowState pressed = window->state();
+        QTest::keyClick(cell, Qt::Key_Return);
+        QTest::keyClick(cell, Qt::Key_Escape);
+        QVERIFY(window->state() == pressed);
+        QCOMPARE(Caption(*window, "Label1_1") + ' ' + Caption(*window, "Label3") + ' ' +
+                     Caption(*window, "Label4"),
+                 "01 8 2");
+        QAccessibleInterface* heard = Accessible(*window, "Picture1_15");
+        QCOMPARE(heard->text(QAccessible::Name), "Spalte 8, Zeile 2");
+        QCOMPARE(heard->role(), QAccessible::CheckBox);
+        QVERIFY(heard->state().focused);
+        QVERIFY(heard->state().checked);
+        QCOMPARE(heard->actionInterface()->keyBindingsForAction(
+                     QAccessibleActionInterface::pressAction()),
+                 QStringList{"Space"});
+    }
+
+    // The focused cell wears a ring inside the place of its frame that stands
+    // out on black and on white; with the focus gone the window is as before.
+    void focusMarkShowsOnBlackAndOnWhite() {
+        Click(*window, "Check2");
+        QWidget* black = Control(*window, "Picture1_0");
+        QTest::mouseClick(black, Qt::LeftButton);
+        Control(*window, "Text1")->setFocus();
+        const QImage unfocused = window->grab().toImage();
+        for (QWidget* cell : {black, Control(*window, "Picture1_1")}) {
+            cell->setFocus(Qt::TabFocusReason);
+            const QImage seen = cell->grab().toImage();
+            const QRgb fill = seen.pixel(5, 5);
+            QCOMPARE(seen.pixel(0, 0), qRgb(0, 0, 0)); // the frame
+            QVERIFY(Contrast(seen.pixel(1, 1), fill) >= 3);
+            QVERIFY(Contrast(seen.pixel(2, 2), fill) >= 3);
+            QVERIFY(Contrast(seen.pixel(1, 1), seen.pixel(0, 0)) >= 3);
+        }
+        Control(*window, "Text1")->setFocus();
+        QCOMPARE(window->grab().toImage(), unfocused);
     }
 
     // Any button presses the cell under the pointer, which turns black; its
@@ -110,6 +203,7 @@ private slots:
         QCOMPARE(Caption(*window, "Label5") + ' ' + Caption(*window, "Label6"), "1010 1101");
         QCOMPARE(Caption(*window, "Label3") + ' ' + Caption(*window, "Label4"), "8 3");
         QCOMPARE(Control(*window, "Picture1_23")->grab().toImage().pixel(5, 5), qRgb(0, 0, 0));
+        QCOMPARE(QApplication::focusWidget()->objectName(), "Text1"); // where the user types
         QTest::mouseMove(window->windowHandle(), CellCentre(7, 2));
         QCOMPARE(Caption(*window, "Label3") + ' ' + Caption(*window, "Label4"), "3 8");
     }

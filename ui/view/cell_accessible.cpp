@@ -2,6 +2,8 @@
 
 #include "cell_widget.h"
 
+#include <QKeySequence>
+
 namespace kobalin {
 
 CellAccessible::CellAccessible(CellWidget* cell) : QAccessibleWidget(cell, QAccessible::CheckBox) {}
@@ -26,19 +28,28 @@ QAccessible::State CellAccessible::state() const {
     return state;
 }
 
+bool CellAccessible::presses(const QString& action) {
+    return action == pressAction() || action == toggleAction();
+}
+
+// Pressing comes first: a screen reader's default action is the first one.
 QStringList CellAccessible::actionNames() const {
-    return {pressAction(), toggleAction()};
+    return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
 }
 
 void CellAccessible::doAction(const QString& action) {
-    // A hidden row's cells are disabled and take no press, from anyone.
-    if (cell()->isEnabled() && actionNames().contains(action)) {
+    if (!presses(action)) {
+        QAccessibleWidget::doAction(action);
+    } else if (cell()->isEnabled()) { // a hidden row's cells take no press, from anyone
         cell()->press();
     }
 }
 
-QStringList CellAccessible::keyBindingsForAction(const QString&) const {
-    return {};
+QStringList CellAccessible::keyBindingsForAction(const QString& action) const {
+    if (presses(action)) {
+        return {QKeySequence(Qt::Key_Space).toString()};
+    }
+    return QAccessibleWidget::keyBindingsForAction(action);
 }
 
 QAccessibleInterface* CellAccessible::create(const QString&, QObject* object) {

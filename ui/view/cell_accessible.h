@@ -8,7 +8,7 @@ class CellWidget;
 
 // A cell as assistive technology knows it: a check box named for its place,
 // checked while the cell is black, whose press and toggle actions press the
-// cell as the mouse does.
+// cell as the mouse and Space do.
 class CellAccessible : public QAccessibleWidget {
 public:
     explicit CellAccessible(CellWidget* cell);
@@ -24,6 +24,7 @@ public:
 
 private:
     CellWidget* cell() const;
+    static bool presses(const QString& action);
 };
 
 } // namespace kobalin

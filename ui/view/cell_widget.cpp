@@ -1,7 +1,9 @@
 #include "cell_widget.h"
 
+#include "look.h"
+
 #include <QAccessible>
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace kobalin {
@@ -9,6 +11,7 @@ namespace kobalin {
 CellWidget::CellWidget(std::int16_t index, QWidget* parent) : QWidget(parent), index_(index) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void CellWidget::display(const Cell& cell) {
@@ -32,8 +35,15 @@ void CellWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgb(fill_));
     if (border_ == BorderStyle::Single) {
-        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setPen(QColor::fromRgb(FixedForeground));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus()) {
+        // A ring two pixels wide just inside the place of the border, so that
+        // the two are never mistaken for each other; the fill shows within.
+        const QRect ring = rect().adjusted(1, 1, -1, -1);
+        painter.fillRect(ring, QColor::fromRgb(FocusMarkColour));
+        painter.fillRect(ring.adjusted(2, 2, -2, -2), QColor::fromRgb(fill_));
     }
 }
 
@@ -49,6 +59,32 @@ void CellWidget::mousePressEvent(QMouseEvent* event) {
 void CellWidget::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit moved(index_);
+}
+
+// Space presses the cell as it ticks a check box, once however long it is
+// held; the arrow keys move the focus.
+void CellWidget::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            press();
+        }
+        return;
+    case Qt::Key_Left:
+        emit stepped(index_, 0, -1);
+        return;
+    case Qt::Key_Right:
+        emit stepped(index_, 0, 1);
+        return;
+    case Qt::Key_Up:
+        emit stepped(index_, -1, 0);
+        return;
+    case Qt::Key_Down:
+        emit stepped(index_, 1, 0);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 } // namespace kobalin

@@ -1,6 +1,7 @@
 #include "editor_window.h"
 
 #include "cell_accessible.h"
+#include "cell_grid.h"
 #include "cell_widget.h"
 #include "handlers.h"
 #include "layout_table.h"
@@ -14,76 +15,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyleOptionGroupBox>
 #include <QTextBlock>
-#include <qdrawutil.h>
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace kobalin {
 
 namespace {
-
-// "Raster anzeigen" fills its box exactly: a little less room between the
-// tick box and the text lets the whole caption show.
-class TightCheckBoxStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        if (metric == PM_CheckBoxLabelSpacing) {
-            return 3;
-        }
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-// Group boxes as a frame whose top line runs through the middle of the
-// caption: the controls placed 14 pixels down then sit inside the frame
-// rather than on a top line drawn below the caption.
-class CaptionOnLineGroupBoxStyle : public QProxyStyle {
-public:
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                            QPainter* painter, const QWidget* widget) const override {
-        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-        if (control != CC_GroupBox || box == nullptr) {
-            QProxyStyle::drawComplexControl(control, option, painter, widget);
-            return;
-        }
-        QRect caption;
-        QRect frame = box->rect;
-        if (!box->text.isEmpty()) {
-            caption = subControlRect(control, box, SC_GroupBoxLabel, widget);
-            frame.setTop(caption.center().y());
-        }
-        painter->save();
-        painter->setClipRegion(QRegion(box->rect) - caption.adjusted(-2, 0, 2, 0));
-        qDrawShadeRect(painter, frame, box->palette, true, 1, 0);
-        painter->restore();
-
-        QStyleOptionGroupBox captionOnly = *box;
-        captionOnly.subControls = SC_GroupBoxLabel;
-        QProxyStyle::drawComplexControl(control, &captionOnly, painter, widget);
-    }
-
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                         SubControl subControl, const QWidget* widget) const override {
-        QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
-        if (control == CC_GroupBox && subControl == SC_GroupBoxLabel) {
-            rect.translate(CaptionIndent, 0); // the caption interrupts the line, not its corner
-        }
-        return rect;
-    }
-
-private:
-    static constexpr int CaptionIndent = 6;
-};
 
 // What freshly built controls show: cells in their start colours, no text.
 WindowState NothingShown() {
@@ -109,6 +53,13 @@ void ShowValue(QLabel* label, const QString& spokenAs, const std::string& value)
     label->setAccessibleName(spokenAs + text);
 }
 
+void ShowIfChanged(QLabel* label, const QString& spokenAs, const std::string& now,
+                   const std::string& was) {
+    if (now != was) {
+        ShowValue(label, spokenAs, now);
+    }
+}
+
 QString RowCaptionSpokenAs(std::size_t row) {
     return QStringLiteral("Zeile %1: ").arg(row + 1);
 }
@@ -123,14 +74,13 @@ QAccessibleInterface* AccessibleFor(const QString& className, QObject* object) {
 }
 
 // A straight line one pixel wide in the window text colour.
-QWidget* MakeLine(const layout::Line& line, QWidget* parent) {
+void MakeLine(const layout::Line& line, QWidget* parent) {
     auto* widget = new QWidget(parent);
     widget->setObjectName(QString::fromUtf8(line.name.data(), qsizetype(line.name.size())));
     widget->setGeometry(layout::LineRect(line));
     widget->setAccessibleName(QString::fromUtf8(line.spoken.data(), qsizetype(line.spoken.size())));
+    widget->setBackgroundRole(QPalette::WindowText);
     widget->setAutoFillBackground(true);
-    SetBackground(widget, QPalette::Window, widget->palette().color(QPalette::WindowText).rgb());
-    return widget;
 }
 
 } // namespace
@@ -145,10 +95,16 @@ EditorWindow::EditorWindow(Platform& platform) : platform_(platform), shown_(Not
     setFont(StandardFont());
     setFixedSize(layout::ClientSize);
 
-    buildGrid();
+    cells_ = new CellGrid(this);
+    buildRowCaptions();
     buildLines();
-    buildControls();
-    connectCommands();
+    buildPointerBox();
+    buildHeightBox();
+    buildTopCommands();
+    buildTextBoxes();
+    buildSpriteCommands();
+    buildCredits();
+    connectEvents();
     setFocusOrder();
     mirror();
 
@@ -173,18 +129,17 @@ template <typename Widget> Widget* EditorWindow::place(std::string_view name) {
     return widget;
 }
 
-void EditorWindow::buildGrid() {
-    for (std::int16_t index = 0; index < CellCount; ++index) {
-        auto* cell = new CellWidget(index, this);
-        cell->setObjectName(QStringLiteral("Picture1_%1").arg(index));
-        cell->setGeometry(layout::CellRect(index));
-        connect(cell, &CellWidget::pressed, this, [this](std::int16_t pressed) {
-            handle([&] { Picture1_MouseDown(state_, pressed); });
-        });
-        connect(cell, &CellWidget::moved, this,
-                [this](std::int16_t moved) { handle([&] { Picture1_MouseMove(state_, moved); }); });
-        cells_[static_cast<std::size_t>(index)] = cell;
-    }
+// Places the button Command<number>. None is a default button: Enter and
+// Escape press none.
+QPushButton* EditorWindow::placeCommand(int number, const QString& caption) {
+    auto* button = place<QPushButton>("Command" + std::to_string(number));
+    button->setText(caption);
+    button->setAutoDefault(false);
+    commands_[std::size_t(number - 1)] = button;
+    return button;
+}
+
+void EditorWindow::buildRowCaptions() {
     for (std::int16_t row = 0; row < Rows; ++row) {
         auto* caption = new QLabel(this);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(row));
@@ -201,12 +156,11 @@ void EditorWindow::buildLines() {
     }
 }
 
-void EditorWindow::buildControls() {
-    auto* groupBoxStyle = new CaptionOnLineGroupBoxStyle;
-    groupBoxStyle->setParent(this);
-    auto* pointerBox = place<QGroupBox>("Frame2");
-    pointerBox->setStyle(groupBoxStyle);
-    pointerBox->setAccessibleName(QStringLiteral("Position und Halbbytes"));
+void EditorWindow::buildPointerBox() {
+    auto* box = place<QGroupBox>("Frame2");
+    box->setStyle(new CaptionOnLineGroupBoxStyle);
+    box->style()->setParent(box);
+    box->setAccessibleName(QStringLiteral("Position und Halbbytes"));
     auto* columnCaption = place<QLabel>("Label7");
     columnCaption->setText(XCaption);
     column_ = place<QLabel>("Label3");
@@ -217,29 +171,32 @@ void EditorWindow::buildControls() {
     rowCaption->setBuddy(row_);
     highNibble_ = place<QLabel>("Label5");
     lowNibble_ = place<QLabel>("Label6");
+}
 
-    auto* heightBox = place<QGroupBox>("Frame1");
-    heightBox->setTitle(QStringLiteral("Höhe"));
-    heightBox->setStyle(groupBoxStyle);
-    auto* lower = place<QPushButton>("Command5");
-    lower->setText(QStringLiteral("-"));
-    lower->setAccessibleName(QStringLiteral("Höhe verringern"));
-    auto* raise = place<QPushButton>("Command6");
-    raise->setText(QStringLiteral("+"));
-    raise->setAccessibleName(QStringLiteral("Höhe erhöhen"));
+void EditorWindow::buildHeightBox() {
+    auto* box = place<QGroupBox>("Frame1");
+    box->setTitle(QStringLiteral("Höhe"));
+    box->setStyle(new CaptionOnLineGroupBoxStyle);
+    box->style()->setParent(box);
+    placeCommand(5, QStringLiteral("-"))->setAccessibleName(QStringLiteral("Höhe verringern"));
+    placeCommand(6, QStringLiteral("+"))->setAccessibleName(QStringLiteral("Höhe erhöhen"));
     height_ = place<QLineEdit>("Text2");
     height_->setReadOnly(true);
     height_->setAlignment(Qt::AlignCenter);
-    SetBackground(height_, QPalette::Base, 0xC0C0C0);
+    SetFixedColours(height_, QPalette::Base, 0xC0C0C0, QPalette::Text);
+}
 
+// The controls at the top right: the grid box, "aktualisieren" and the copy button.
+void EditorWindow::buildTopCommands() {
     grid_ = place<QCheckBox>("Check2");
     grid_->setText(QStringLiteral("Raster anzeigen"));
-    auto* tight = new TightCheckBoxStyle;
-    tight->setParent(grid_);
-    grid_->setStyle(tight);
-    place<QPushButton>("Command7")->setText(QStringLiteral("aktualisieren"));
-    place<QPushButton>("Command8")->setText(QStringLiteral("In die Zwischenablage kopieren"));
+    grid_->setStyle(new TightCheckBoxStyle);
+    grid_->style()->setParent(grid_);
+    placeCommand(7, QStringLiteral("aktualisieren"));
+    placeCommand(8, QStringLiteral("In die Zwischenablage kopieren"));
+}
 
+void EditorWindow::buildTextBoxes() {
     declaration_ = place<QPlainTextEdit>("Text1");
     declaration_->setAccessibleName(QStringLiteral("Deklaration"));
     declaration_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -253,11 +210,17 @@ void EditorWindow::buildControls() {
     nameCaption->setText(QStringLiteral("VarName:"));
     name_ = place<QLineEdit>("Text3");
     nameCaption->setBuddy(name_); // names the box for a screen reader
-    place<QPushButton>("Command1")->setText(QStringLiteral("neu"));
-    place<QPushButton>("Command3")->setText(QStringLiteral("neu (schwarz)"));
-    place<QPushButton>("Command2")->setText(QStringLiteral("invertieren"));
-    place<QPushButton>("Command4")->setText(QStringLiteral("Beenden"));
+}
 
+// The commands along the bottom, on the whole sprite, and "Beenden".
+void EditorWindow::buildSpriteCommands() {
+    placeCommand(1, QStringLiteral("neu"));
+    placeCommand(3, QStringLiteral("neu (schwarz)"));
+    placeCommand(2, QStringLiteral("invertieren"));
+    placeCommand(4, QStringLiteral("Beenden"));
+}
+
+void EditorWindow::buildCredits() {
     auto* credits = place<QLabel>("Label9");
     credits->setText(
         QStringLiteral(" Kobalin 1.00 \u2013 Sprites 8 \u00d7 1 bis 9 f\u00fcr C-Programme"));
@@ -265,23 +228,25 @@ void EditorWindow::buildControls() {
     bold.setBold(true);
     credits->setFont(bold);
     credits->setAutoFillBackground(true);
-    SetBackground(credits, QPalette::Window, 0xE0E0E0);
+    SetFixedColours(credits, QPalette::Window, 0xE0E0E0, QPalette::WindowText);
 }
 
-void EditorWindow::connectCommands() {
-    const auto onClick = [this](const char* name, auto handler) {
-        auto* button = findChild<QPushButton*>(QLatin1String(name));
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, handler] { handle(handler); });
+void EditorWindow::connectEvents() {
+    connect(cells_, &CellGrid::pressed, this,
+            [this](std::int16_t index) { handle([&] { Picture1_MouseDown(state_, index); }); });
+    connect(cells_, &CellGrid::moved, this,
+            [this](std::int16_t index) { handle([&] { Picture1_MouseMove(state_, index); }); });
+    const auto onClick = [this](int number, auto handler) {
+        connect(command(number), &QPushButton::clicked, this, [this, handler] { handle(handler); });
     };
-    onClick("Command1", [this] { Command1_Click(state_, platform_); });
-    onClick("Command2", [this] { Command2_Click(state_); });
-    onClick("Command3", [this] { Command3_Click(state_, platform_); });
-    onClick("Command4", [this] { Command4_Click(platform_); });
-    onClick("Command5", [this] { Command5_Click(state_); });
-    onClick("Command6", [this] { Command6_Click(state_); });
-    onClick("Command7", [this] { Command7_Click(state_); });
-    onClick("Command8", [this] { Command8_Click(state_, platform_); });
+    onClick(1, [this] { Command1_Click(state_, platform_); });
+    onClick(2, [this] { Command2_Click(state_); });
+    onClick(3, [this] { Command3_Click(state_, platform_); });
+    onClick(4, [this] { Command4_Click(platform_); });
+    onClick(5, [this] { Command5_Click(state_); });
+    onClick(6, [this] { Command6_Click(state_); });
+    onClick(7, [this] { Command7_Click(state_); });
+    onClick(8, [this] { Command8_Click(state_, platform_); });
 
     connect(grid_, &QCheckBox::clicked, this, [this](bool ticked) {
         state_.Check2 = ticked ? 1 : 0;
@@ -302,17 +267,15 @@ void EditorWindow::connectCommands() {
     connect(name_, &QLineEdit::textChanged, this, &EditorWindow::takeTypedName);
 }
 
+// The cells come between "aktualisieren" and the grid box, in index order;
+// Qt's focus chain passes over the hidden ones.
 void EditorWindow::setFocusOrder() {
-    const char* const order[] = {"Text1",    "Command1", "Command2", "Command3",
-                                 "Command4", "Command5", "Command6", "Text2",
-                                 "Command7", "Check2",   "Command8", "Text3"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        auto* widget = findChild<QWidget*>(QLatin1String(name));
-        if (previous != nullptr) {
-            setTabOrder(previous, widget);
-        }
-        previous = widget;
+    std::vector<QWidget*> order{declaration_, command(1), command(2), command(3), command(4),
+                                command(5),   command(6), height_,    command(7)};
+    order.insert(order.end(), cells_->cells().begin(), cells_->cells().end());
+    order.insert(order.end(), {grid_, command(8), name_});
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
     }
 }
 
@@ -330,42 +293,50 @@ template <typename Handler> void EditorWindow::handle(Handler handler) {
 }
 
 void EditorWindow::mirror() {
-    for (std::size_t i = 0; i < cells_.size(); ++i) {
+    mirrorCells();
+    mirrorCaptions();
+    mirrorBoxes();
+    shown_ = state_;
+}
+
+void EditorWindow::mirrorCells() {
+    for (std::size_t i = 0; i < state_.Picture1.size(); ++i) {
         if (state_.Picture1[i] != shown_.Picture1[i]) {
-            cells_[i]->display(state_.Picture1[i]);
+            cells_->cells()[i]->display(state_.Picture1[i]);
         }
     }
+}
+
+void EditorWindow::mirrorCaptions() {
     for (std::size_t row = 0; row < rowCaptions_.size(); ++row) {
         const RowCaption& caption = state_.Label1[row];
-        if (caption.caption != shown_.Label1[row].caption) {
-            ShowValue(rowCaptions_[row], RowCaptionSpokenAs(row), caption.caption);
-        }
+        ShowIfChanged(rowCaptions_[row], RowCaptionSpokenAs(row), caption.caption,
+                      shown_.Label1[row].caption);
         if (caption.visible != shown_.Label1[row].visible) {
             rowCaptions_[row]->setVisible(caption.visible);
         }
     }
-    const auto showIfChanged = [](QLabel* label, const QString& spokenAs, const std::string& now,
-                                  const std::string& was) {
-        if (now != was) {
-            ShowValue(label, spokenAs, now);
-        }
-    };
-    showIfChanged(column_, XCaption + ' ', state_.Label3, shown_.Label3);
-    showIfChanged(row_, YCaption + ' ', state_.Label4, shown_.Label4);
-    showIfChanged(highNibble_, QStringLiteral("Spalten 1 bis 4: "), state_.Label5, shown_.Label5);
-    showIfChanged(lowNibble_, QStringLiteral("Spalten 5 bis 8: "), state_.Label6, shown_.Label6);
+    ShowIfChanged(column_, XCaption + ' ', state_.Label3, shown_.Label3);
+    ShowIfChanged(row_, YCaption + ' ', state_.Label4, shown_.Label4);
+    ShowIfChanged(highNibble_, QStringLiteral("Spalten 1 bis 4: "), state_.Label5, shown_.Label5);
+    ShowIfChanged(lowNibble_, QStringLiteral("Spalten 5 bis 8: "), state_.Label6, shown_.Label6);
+}
+
+// Each box reports a change of its text back; what it shows is noted first,
+// so that the report is known as the program's own.
+void EditorWindow::mirrorBoxes() {
     if (state_.Text1 != shown_.Text1) {
-        shown_.Text1 = state_.Text1; // set first: the box reports the change back
+        shown_.Text1 = state_.Text1;
         declaration_->setPlainText(ToBoxText(state_.Text1));
     }
     if (state_.Text2 != shown_.Text2) {
-        shown_.Text2 = state_.Text2; // set first: the box reports the change back
+        shown_.Text2 = state_.Text2;
         height_->setText(QString::fromStdString(state_.Text2));
     }
     if (state_.Text3 != shown_.Text3) {
+        shown_.Text3 = state_.Text3;
         name_->setText(QString::fromStdString(state_.Text3));
     }
-    shown_ = state_;
 }
 
 void EditorWindow::takeTypedDeclaration() {

@@ -12,10 +12,11 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace kobalin {
 
-class CellWidget;
+class CellGrid;
 
 // The editor's one window. It builds the controls, hands every user event to
 // its handler, and then shows the window state: only what changed is touched.
@@ -34,32 +35,44 @@ public:
 
 private:
     template <typename Widget> Widget* place(std::string_view name);
-    void buildControls();
-    void buildGrid();
+    QPushButton* placeCommand(int number, const QString& caption);
+    void buildRowCaptions();
     void buildLines();
-    void connectCommands();
+    void buildPointerBox();
+    void buildHeightBox();
+    void buildTopCommands();
+    void buildTextBoxes();
+    void buildSpriteCommands();
+    void buildCredits();
+    void connectEvents();
     void setFocusOrder();
 
     template <typename Handler> void handle(Handler handler);
     void mirror();
+    void mirrorCells();
+    void mirrorCaptions();
+    void mirrorBoxes();
 
     void takeTypedDeclaration();
     void takeTypedName();
+
+    QPushButton* command(int number) const { return commands_[std::size_t(number - 1)]; }
 
     Platform& platform_;
     WindowState state_;
     WindowState shown_; // what the controls show now
 
-    std::array<CellWidget*, CellCount> cells_{};
+    CellGrid* cells_ = nullptr;
     std::array<QLabel*, Rows> rowCaptions_{};
-    QLabel* column_ = nullptr;              // Label3
-    QLabel* row_ = nullptr;                 // Label4
-    QLabel* highNibble_ = nullptr;          // Label5
-    QLabel* lowNibble_ = nullptr;           // Label6
-    QPlainTextEdit* declaration_ = nullptr; // Text1
-    QLineEdit* height_ = nullptr;           // Text2
-    QLineEdit* name_ = nullptr;             // Text3
-    QCheckBox* grid_ = nullptr;             // Check2
+    std::array<QPushButton*, 8> commands_{}; // Command1 to Command8
+    QLabel* column_ = nullptr;               // Label3
+    QLabel* row_ = nullptr;                  // Label4
+    QLabel* highNibble_ = nullptr;           // Label5
+    QLabel* lowNibble_ = nullptr;            // Label6
+    QPlainTextEdit* declaration_ = nullptr;  // Text1
+    QLineEdit* height_ = nullptr;            // Text2
+    QLineEdit* name_ = nullptr;              // Text3
+    QCheckBox* grid_ = nullptr;              // Check2
 };
 
 } // namespace kobalin

@@ -81,6 +81,19 @@ QImage OnScreen(const QWidget* control) {
         .toImage();
 }
 
+// The colours a control's text is painted in and on, from the palette it paints with.
+std::pair<QColor, QColor> TextAndUnder(const QWidget& control) {
+    const QPalette& palette = control.palette();
+    if (qobject_cast<const QLineEdit*>(&control) != nullptr ||
+        qobject_cast<const QPlainTextEdit*>(&control) != nullptr) {
+        return {palette.color(QPalette::Text), palette.color(QPalette::Base)};
+    }
+    if (qobject_cast<const QPushButton*>(&control) != nullptr) {
+        return {palette.color(QPalette::ButtonText), palette.color(QPalette::Button)};
+    }
+    return {palette.color(QPalette::WindowText), palette.color(QPalette::Window)};
+}
+
 // WCAG's contrast ratio of two colours: 1 for the same, 21 for black and white.
 double Contrast(QRgb first, QRgb second) {
     const auto luminance = [](QRgb colour) {
@@ -113,7 +126,30 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
-    void windowHasAFixedSize() { QCOMPARE(window->minimumSize(), window->maximumSize()); }
+    void cleanup() { QApplication::setPalette(QPalette()); } // the desktop's own scheme again
+
+    // How the desktop shows the window: at a fixed size, centred, with its
+    // icon; the row bytes in a monospaced font, the height centred in its box.
+    void windowMeetsTheDesktop() {
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        const QPoint offCentre =
+            window->geometry().center() - window->screen()->availableGeometry().center();
+        QVERIFY(offCentre.manhattanLength() <= 1); // an odd width cannot centre exactly
+        QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+        QVERIFY(QFontInfo(Control(*window, "Label1_0")->font()).fixedPitch());
+        const QImage height = Control(*window, "Text2")->grab().toImage();
+        int left = height.width();
+        int right = 0;
+        for (int y = 0; y < height.height(); ++y) {
+            for (int x = 0; x < height.width(); ++x) {
+                if (qGray(height.pixel(x, y)) < 64) { // the digit
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        QVERIFY(std::abs(left + right + 1 - height.width()) <= 2); // within a pixel
+    }
 
     // Tab visits the controls and, between "aktualisieren" and the grid box,
     // the visible cells in index order; Shift+Tab goes back the same way.
@@ -235,10 +271,24 @@ private slots:
                  qRgb(255, 255, 255));
     }
 
-    // What the user reads and a screen reader says: the window as a window,
-    // each control by a name, readouts named for what they show, and every
-    // caption whole in its place.
-    void everyControlIsNamedAndShowsItsCaptionWhole() {
+    // What the user reads and a screen reader says, under a light scheme and
+    // a dark one: the window as a window, each control by a name, readouts
+    // named for what they show, every caption whole in its place and in a
+    // colour that reads on what is under it (WCAG's 4.5:1 for text), and the
+    // grid's frame on a white cell.
+    void everyControlIsNamedAndReadsWhole_data() {
+        QTest::addColumn<QPalette>("scheme");
+        QTest::newRow("light") << QPalette();
+        QTest::newRow("dark") << QPalette(QColor(0x2D, 0x2D, 0x2D));
+    }
+
+    void everyControlIsNamedAndReadsWhole() {
+        QFETCH(QPalette, scheme);
+        QApplication::setPalette(scheme);
+        QCoreApplication::processEvents(); // the scheme reaches the controls
+        Click(*window, "Check2");
+        const QImage framed = Control(*window, "Picture1_0")->grab().toImage();
+        QVERIFY(Contrast(framed.pixel(0, 0), framed.pixel(5, 5)) >= 3);
         QCOMPARE(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
         QStringList heard;
         for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -252,6 +302,8 @@ private slots:
             if (control->objectName().startsWith("Picture1_")) {
                 continue;
             }
+            const auto [text, under] = TextAndUnder(*control);
+            QVERIFY2(Contrast(text.rgb(), under.rgb()) >= 4.5, qPrintable(name));
             heard << name;
             for (const auto& [label, relation] : spoken->relations(QAccessible::Label)) {
                 heard.last() += " (" + label->text(QAccessible::Name) + ')';

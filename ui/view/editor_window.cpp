@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTextBlock>
 
 #include <algorithm>
@@ -108,7 +109,10 @@ EditorWindow::EditorWindow(Platform& platform) : platform_(platform), shown_(Not
     setFocusOrder();
     mirror();
 
-    move(screen()->availableGeometry().center() - rect().center());
+    // The window's own area centred: the frame the desktop adds is not known
+    // before the window is shown.
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen()->availableGeometry()));
     declaration_->setFocus();
 }
 

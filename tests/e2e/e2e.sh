@@ -44,7 +44,9 @@ copy_and_expect 'static unsigned char bild[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x
 for height in Command5 Command5 Command6; do press $height; done # "-" twice, "+" once: 8 rows
 type_into Text3 sprite
 press Command7 # "aktualisieren": typing a name rebuilds nothing by itself
-copy_and_expect 'static unsigned char sprite[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00};'
+keys Tab Right space # then the keyboard alone: into the grid, one cell to the right, pressed
+[[ $1 != atspi ]] || hears "check box" "Spalte 2, Zeile 1" focused || fail "the focused cell is not heard"
+copy_and_expect 'static unsigned char sprite[] = {0xC0,0x00,0x10,0x00,0x00,0x00,0x00,0x00};'
 answer j # "Ja"
 copy_and_expect 'static unsigned char sprite[] = {0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF};'
 ends quit

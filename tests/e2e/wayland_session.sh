@@ -27,6 +27,7 @@ entry=$(basename "$(dirname "${BASH_SOURCE[0]}")"/../../data/*.desktop .desktop)
 origin() { views --argjson id "$window" '.. | objects | select(.id? == $id) | "\(.rect.x) \(.rect.y)"'; }
 press() { swaymsg -q "seat - cursor set $(origin); seat - cursor move ${place[$1]}; seat - cursor press button1; seat - cursor release button1"; }
 chord() { wtype -M "$1" "$2" -m "$1"; }
+keys() { wtype $(printf -- '-k %s ' "$@"); }
 type_text() { wtype "$1"; }
 clipboard() { wl-paste --no-newline; }
 close_window() { swaymsg -q "[con_id=$window] kill"; }

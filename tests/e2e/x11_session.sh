@@ -7,6 +7,7 @@ focused() { [[ $(xdotool getwindowfocus) == "$1" ]]; }
 belongs() { xprop -id "$found" WM_TRANSIENT_FOR | grep -qi "$(printf '%#x' "$1")"; }
 press() { xdotool mousemove --window "$window" ${place[$1]} click 1; }
 chord() { xdotool key "$1+$2"; }
+keys() { xdotool key "$@"; }
 type_text() { xdotool type "$1"; }
 clipboard() { xclip -o -selection clipboard; }
 more_endings=() # Qt's usual teardown on X11 does not hang

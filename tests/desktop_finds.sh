@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# What a desktop finds through the installed entry: the program that Exec=
-# names, and the icon that Icon= names, scalable and in every pixel size
-# installed, drawn at that size. Usage: desktop_finds.sh <install prefix>
+# What a desktop finds through the installed entry: the program Exec= names, and the icon Icon=
+# names, scalable and at every installed size. Usage: desktop_finds.sh <install prefix>
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$1

@@ -1,7 +1,6 @@
-# Sourced after session.sh: the story on X11 as a screen reader user tells it. The cells, which
-# take no keyboard focus, are pressed as a screen reader presses them, through their action on
-# the accessibility bus; the rest as on X11. A private session bus starts the accessibility bus,
-# and Qt's bridge is on without asking.
+# Sourced after session.sh: the story on X11 as a screen reader user tells it, the cells pressed
+# through their action on the accessibility bus, the rest as on X11. A private session bus starts
+# the accessibility bus, and Qt's bridge is on without asking.
 source "$(dirname "${BASH_SOURCE[0]}")/x11_session.sh"
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 bus=$(dbus-daemon --session --fork --print-pid --address="$DBUS_SESSION_BUS_ADDRESS")

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# The program in German with real input and clipboard; told as atspi, the cells are painted as
-# a screen reader paints them, through the accessibility bus.
+# The program in German with real input and clipboard; as atspi, cells are painted through the bus.
 # Usage: e2e.sh x11|wayland|atspi <program> <places program>
 set -euo pipefail
 source "$(dirname "$0")/session.sh" "$3"

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace kobalin {

@@ -3,6 +3,8 @@
 #include "cell_widget.h"
 #include "layout_table.h"
 
+#include <algorithm>
+
 namespace kobalin {
 
 CellGrid::CellGrid(QWidget* window) : QObject(window) {
@@ -14,6 +16,20 @@ CellGrid::CellGrid(QWidget* window) : QObject(window) {
         connect(cell, &CellWidget::moved, this, &CellGrid::moved);
         connect(cell, &CellWidget::stepped, this, &CellGrid::focusNeighbour);
         cells_[static_cast<std::size_t>(index)] = cell;
+    }
+}
+
+void CellGrid::keepFocusOnShownRows(const WindowState& state) const {
+    const auto focused =
+        std::find(cells_.begin(), cells_.end(), cells_[0]->window()->focusWidget());
+    if (focused == cells_.end()) {
+        return;
+    }
+    for (int index = (*focused)->index(); index >= 0; index -= Columns) {
+        if (state.Picture1[static_cast<std::size_t>(index)].visible) {
+            cells_[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
     }
 }
 

@@ -24,6 +24,11 @@ public:
 
     const std::array<CellWidget*, CellCount>& cells() const { return cells_; }
 
+    // Before a row is hidden: a focus on one of its cells goes to the same
+    // column's cell in the last row shown, so that a screen reader announces
+    // that cell alone and not each one Qt would pass on the way.
+    void keepFocusOnShownRows(const WindowState& state) const;
+
 signals:
     void pressed(std::int16_t index);
     void moved(std::int16_t index);

@@ -304,6 +304,7 @@ void EditorWindow::mirror() {
 }
 
 void EditorWindow::mirrorCells() {
+    cells_->keepFocusOnShownRows(state_);
     for (std::size_t i = 0; i < state_.Picture1.size(); ++i) {
         if (state_.Picture1[i] != shown_.Picture1[i]) {
             cells_->cells()[i]->display(state_.Picture1[i]);

@@ -266,9 +266,17 @@ void EditorWindow::connectEvents() {
         }
     });
     connect(declaration_, &QPlainTextEdit::textChanged, this, &EditorWindow::takeTypedDeclaration);
-    // textChanged rather than textEdited: assistive technology sets the text
-    // as a whole, and that is typing too.
-    connect(name_, &QLineEdit::textChanged, this, &EditorWindow::takeTypedName);
+    // Typing and pasting leave the cursor at the end of what came in.
+    // Assistive technology sets the text as a whole, which is typing too but
+    // tells no place: it is found by comparing the texts.
+    connect(name_, &QLineEdit::textEdited, this,
+            [this] { takeTypedName(name_->cursorPosition()); });
+    connect(name_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text != name_->text() || text.toStdString() == shown_.Text3) {
+            return; // taken as typed, or our own
+        }
+        takeTypedName(EndOfChange(QString::fromStdString(shown_.Text3), text));
+    });
 }
 
 // The cells come between "aktualisieren" and the grid box, in index order;
@@ -367,9 +375,8 @@ void EditorWindow::takeTypedDeclaration() {
 // The name only goes into the state: the declaration shows it from the next
 // rebuild on, after a press on a cell, a command or "aktualisieren". Typing
 // runs no handler, so the declaration the user may have edited stays.
-void EditorWindow::takeTypedName() {
-    const QString text = name_->text();
-    const Edit typed{text, EndOfChange(QString::fromStdString(shown_.Text3), text)};
+void EditorWindow::takeTypedName(qsizetype endOfChange) {
+    const Edit typed{name_->text(), endOfChange};
     const Edit name = LimitLength(WithoutControlCharacters(typed), MaxNameCharacters);
     if (name.text != typed.text) {
         name_->setText(name.text);

@@ -54,7 +54,7 @@ private:
     void mirrorBoxes();
 
     void takeTypedDeclaration();
-    void takeTypedName();
+    void takeTypedName(qsizetype endOfChange);
 
     QPushButton* command(int number) const { return commands_[std::size_t(number - 1)]; }
 

@@ -19,12 +19,12 @@ CellGrid::CellGrid(QWidget* window) : QObject(window) {
 
 // A hidden row's cells are disabled too, and a disabled cell takes no focus.
 void CellGrid::focusNeighbour(std::int16_t index, int rows, int columns) const {
-    const int row = index / Columns + rows;
-    const int column = index % Columns + columns;
+    const int row = RowOf(index) + rows;
+    const int column = ColumnOf(index) + columns;
     if (row < 0 || row >= Rows || column < 0 || column >= Columns) {
         return;
     }
-    cells_[static_cast<std::size_t>(row * Columns + column)]->setFocus(Qt::OtherFocusReason);
+    cells_[static_cast<std::size_t>(CellIndex(row, column))]->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace kobalin

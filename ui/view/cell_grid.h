@@ -12,10 +12,9 @@ namespace kobalin {
 
 class CellWidget;
 
-// The cells in their places in the window, index row * 8 + column, reporting
-// presses and moves with the cell's index. The grid knows which cell is next
-// to which: an arrow key moves the focus to the neighbouring visible cell and
-// stops at the edge.
+// The cells in their places in the window, reporting presses and moves with the cell's index.
+// The grid knows which cell is next to which: an arrow key moves the focus to the neighbouring
+// visible cell and stops at the edge.
 class CellGrid : public QObject {
     Q_OBJECT
 

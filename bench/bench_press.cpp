@@ -66,7 +66,7 @@ protected:
         const auto index = std::size_t(PressedCells[press]);
         const bool black = state.Picture1[index].fillColour == kobalin::Black;
         static_cast<QWidget*>(cell)->setBackgroundRole(black ? QPalette::Text : QPalette::Base);
-        const std::size_t row = index / kobalin::Columns;
+        const auto row = std::size_t(kobalin::RowOf(PressedCells[press]));
         rowCaptions_[row]->setText(QString::fromStdString(state.Label1[row].caption));
         const std::array captions{&state.Label3, &state.Label4, &state.Label5, &state.Label6};
         for (std::size_t i = 0; i < captions_.size(); ++i) {

@@ -18,8 +18,4 @@ std::int16_t PixelOp(WindowState& state, std::int16_t index, PixelMode mode) {
     return fill == Black ? 1 : 0;
 }
 
-std::int16_t CellIndex(std::int16_t row, std::int16_t column) {
-    return static_cast<std::int16_t>(row * Columns + column);
-}
-
 } // namespace kobalin

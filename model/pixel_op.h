@@ -15,6 +15,4 @@ enum class PixelMode : std::int16_t { Clear = 0, Set = 1, Query = 2 };
 // Throws std::out_of_range for an index outside 0 to 71.
 std::int16_t PixelOp(WindowState& state, std::int16_t index, PixelMode mode);
 
-std::int16_t CellIndex(std::int16_t row, std::int16_t column);
-
 } // namespace kobalin

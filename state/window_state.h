@@ -18,6 +18,22 @@ inline constexpr std::int16_t Columns = 8;
 inline constexpr std::int16_t Rows = 9;
 inline constexpr std::int16_t CellCount = Columns * Rows;
 
+// A cell's index in Picture1, and its row and column taken back from the index.
+constexpr std::int16_t CellIndex(std::int16_t row, std::int16_t column) {
+    return static_cast<std::int16_t>(row * Columns + column);
+}
+constexpr std::int16_t RowOf(std::int16_t index) {
+    return static_cast<std::int16_t>(index / Columns);
+}
+constexpr std::int16_t ColumnOf(std::int16_t index) {
+    return static_cast<std::int16_t>(index % Columns);
+}
+
+// The program counts rows and columns from 0; the user, seeing or hearing them, from 1.
+constexpr int CountedFromOne(std::int16_t position) {
+    return position + 1;
+}
+
 enum class BorderStyle { None = 0, Single = 1 };
 
 struct Cell {
@@ -42,7 +58,7 @@ inline constexpr const char* StartDeclaration =
     "static unsigned char bild[] = {0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00};\r\n";
 
 struct WindowState {
-    std::array<Cell, CellCount> Picture1{}; // the cells, index row * 8 + column
+    std::array<Cell, CellCount> Picture1{}; // the cells, by CellIndex
     std::array<RowCaption, Rows> Label1{};  // row hex texts
     std::string Label3 = "0";               // column under the pointer, from 1
     std::string Label4 = "0";               // row under the pointer, from 1

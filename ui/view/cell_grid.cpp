@@ -3,8 +3,6 @@
 #include "cell_widget.h"
 #include "layout_table.h"
 
-#include <algorithm>
-
 namespace kobalin {
 
 CellGrid::CellGrid(QWidget* window) : QObject(window) {
@@ -19,28 +17,14 @@ CellGrid::CellGrid(QWidget* window) : QObject(window) {
     }
 }
 
-void CellGrid::keepFocusOnShownRows(const WindowState& state) const {
-    const auto focused =
-        std::find(cells_.begin(), cells_.end(), cells_[0]->window()->focusWidget());
-    if (focused == cells_.end()) {
-        return;
-    }
-    for (int index = (*focused)->index(); index >= 0; index -= Columns) {
-        if (state.Picture1[static_cast<std::size_t>(index)].visible) {
-            cells_[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-}
-
 // A hidden row's cells are disabled too, and a disabled cell takes no focus.
 void CellGrid::focusNeighbour(std::int16_t index, int rows, int columns) const {
-    const int row = index / Columns + rows;
-    const int column = index % Columns + columns;
+    const int row = RowOf(index) + rows;
+    const int column = ColumnOf(index) + columns;
     if (row < 0 || row >= Rows || column < 0 || column >= Columns) {
         return;
     }
-    cells_[static_cast<std::size_t>(row * Columns + column)]->setFocus(Qt::OtherFocusReason);
+    cells_[static_cast<std::size_t>(CellIndex(row, column))]->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace kobalin

@@ -12,10 +12,9 @@ namespace kobalin {
 
 class CellWidget;
 
-// The cells in their places in the window, index row * 8 + column, reporting
-// presses and moves with the cell's index. The grid knows which cell is next
-// to which: an arrow key moves the focus to the neighbouring visible cell and
-// stops at the edge.
+// The cells in their places in the window, reporting presses and moves with the cell's index.
+// The grid knows which cell is next to which: an arrow key moves the focus to the neighbouring
+// visible cell and stops at the edge.
 class CellGrid : public QObject {
     Q_OBJECT
 
@@ -23,11 +22,6 @@ public:
     explicit CellGrid(QWidget* window);
 
     const std::array<CellWidget*, CellCount>& cells() const { return cells_; }
-
-    // Before a row is hidden: a focus on one of its cells goes to the same
-    // column's cell in the last row shown, so that a screen reader announces
-    // that cell alone and not each one Qt would pass on the way.
-    void keepFocusOnShownRows(const WindowState& state) const;
 
 signals:
     void pressed(std::int16_t index);

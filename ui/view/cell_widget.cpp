@@ -16,17 +16,14 @@ CellWidget::CellWidget(std::int16_t index, QWidget* parent) : QWidget(parent), i
 }
 
 void CellWidget::display(const Cell& cell) {
-    if (cell.fillColour != fill_ || cell.border != border_) {
-        const bool wasBlack = isBlack();
-        fill_ = cell.fillColour;
-        border_ = cell.border;
-        update();
-        if (isBlack() != wasBlack && QAccessible::isActive()) {
-            QAccessible::State changed;
-            changed.checked = true;
-            QAccessibleStateChangeEvent event(this, changed);
-            QAccessible::updateAccessibility(&event);
-        }
+    const bool wasBlack = isBlack();
+    shown_ = cell;
+    update();
+    if (isBlack() != wasBlack && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
     }
     setEnabled(cell.enabled);
     setVisible(cell.visible);
@@ -34,8 +31,8 @@ void CellWidget::display(const Cell& cell) {
 
 void CellWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor::fromRgb(fill_));
-    if (border_ == BorderStyle::Single) {
+    painter.fillRect(rect(), QColor::fromRgb(shown_.fillColour));
+    if (shown_.border == BorderStyle::Single) {
         painter.setPen(QColor::fromRgb(FixedForeground));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
@@ -44,7 +41,7 @@ void CellWidget::paintEvent(QPaintEvent*) {
         // the two are never mistaken for each other; the fill shows within.
         const QRect ring = rect().adjusted(1, 1, -1, -1);
         painter.fillRect(ring, QColor::fromRgb(FocusMarkColour));
-        painter.fillRect(ring.adjusted(2, 2, -2, -2), QColor::fromRgb(fill_));
+        painter.fillRect(ring.adjusted(2, 2, -2, -2), QColor::fromRgb(shown_.fillColour));
     }
 }
 

@@ -18,10 +18,11 @@ class CellWidget : public QWidget {
 public:
     CellWidget(std::int16_t index, QWidget* parent);
 
+    const Cell& shown() const { return shown_; }
     void display(const Cell& cell);
 
     std::int16_t index() const { return index_; }
-    bool isBlack() const { return fill_ == Black; }
+    bool isBlack() const { return shown_.fillColour == Black; }
 
     // A press on the cell, whether by the mouse, the keyboard or assistive technology.
     void press();
@@ -44,8 +45,7 @@ private:
 
     std::int16_t index_;
     quint64 spaceReleasedAt_ = 0;
-    Rgb fill_ = White;
-    BorderStyle border_ = BorderStyle::None;
+    Cell shown_;
 };
 
 } // namespace kobalin

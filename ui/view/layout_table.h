@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window_state.h"
+
 #include <QRect>
 
 #include <algorithm>
@@ -54,9 +56,7 @@ inline constexpr std::array Placements{
 
 // Cells overlap their neighbours by one pixel: 10 pixels wide at a pitch of 9.
 constexpr QRect CellRect(std::int16_t index) {
-    const int row = index / 8;
-    const int column = index % 8;
-    return FromTwips(195 + 135 * column, 210 + 135 * row, 150, 150);
+    return FromTwips(195 + 135 * ColumnOf(index), 210 + 135 * RowOf(index), 150, 150);
 }
 
 // The window's layout makes the captions of rows 2 and 8 one pixel taller
@@ -73,7 +73,6 @@ struct Line {
     std::string_view name;
     QPoint from;
     QPoint to;
-    std::string_view spoken; // what a screen reader calls it
 };
 
 constexpr QPoint PointFromTwips(int x, int y) {
@@ -81,11 +80,11 @@ constexpr QPoint PointFromTwips(int x, int y) {
 }
 
 inline constexpr std::array Lines{
-    Line{"Line1", PointFromTwips(735, 150), PointFromTwips(735, 195), "Grenze der Halbbytes"},
-    Line{"Line2", PointFromTwips(180, 195), PointFromTwips(180, 1455), "Rasterrand links"},
-    Line{"Line3", PointFromTwips(180, 195), PointFromTwips(1305, 195), "Rasterrand oben"},
-    Line{"Line4", PointFromTwips(1290, 1440), PointFromTwips(1290, 195), "Rasterrand rechts"},
-    Line{"Line5", PointFromTwips(180, 1440), PointFromTwips(1290, 1440), "Rasterrand unten"},
+    Line{"Line1", PointFromTwips(735, 150), PointFromTwips(735, 195)},
+    Line{"Line2", PointFromTwips(180, 195), PointFromTwips(180, 1455)},
+    Line{"Line3", PointFromTwips(180, 195), PointFromTwips(1305, 195)},
+    Line{"Line4", PointFromTwips(1290, 1440), PointFromTwips(1290, 195)},
+    Line{"Line5", PointFromTwips(180, 1440), PointFromTwips(1290, 1440)},
 };
 
 constexpr QRect LineRect(const Line& line) {

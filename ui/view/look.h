@@ -17,6 +17,8 @@ QFont RowCaptionFont();
 // height box, the credits line, the cells' black and white), what is drawn on
 // it is fixed too, so that it reads under a light scheme and a dark one alike.
 inline constexpr QRgb FixedForeground = 0x000000;
+inline constexpr QRgb HeightBoxBackground = 0xC0C0C0;
+inline constexpr QRgb CreditsBackground = 0xE0E0E0;
 
 // The focused cell's mark: a blue as far in lightness from the cells' black
 // as from their white, so that it stands out on both.

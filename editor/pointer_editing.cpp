@@ -10,17 +10,9 @@ namespace kobalin {
 
 namespace {
 
-std::int16_t RowOf(std::int16_t index) {
-    return static_cast<std::int16_t>(index / Columns);
-}
-std::int16_t ColumnOf(std::int16_t index) {
-    return static_cast<std::int16_t>(index % Columns);
-}
-
-// The position captions count from 1.
 void ShowPosition(WindowState& state, std::int16_t index) {
-    state.Label3 = std::to_string(ColumnOf(index) + 1);
-    state.Label4 = std::to_string(RowOf(index) + 1);
+    state.Label3 = std::to_string(CountedFromOne(ColumnOf(index)));
+    state.Label4 = std::to_string(CountedFromOne(RowOf(index)));
 }
 
 } // namespace

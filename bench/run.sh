@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # bash bench/run.sh [--quick] [BUILD_DIR]: measures Kobalin, Qt's floor and a
-# bare Qt window in one run, prints one table of ratios and writes it into
-# bench/RESULTS.md. Without BUILD_DIR it builds a Release build in build-bench.
-# --quick runs every benchmark once, briefly, and writes nothing: its numbers
-# mean nothing. Needs Xvfb and dbus-run-session; valgrind counts instructions.
+# bare Qt window in one run, on X11 and on Wayland, prints one table of ratios
+# and writes it into bench/RESULTS.md. Without BUILD_DIR it builds a Release
+# build in build-bench. --quick runs every benchmark once, briefly, and writes
+# nothing: its numbers mean nothing. Needs Xvfb, dbus-run-session, sway and
+# qt6-wayland; valgrind counts instructions.
 set -euo pipefail
 
 # A session bus of its own: else a Qt start may launch dbus-launch and leave it.
@@ -38,12 +39,47 @@ fi
 work=$(mktemp -d)
 mkfifo "$work/display"
 Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-trap 'kill "$xvfb"; rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work" "${sway:-}"' EXIT
 read -r -t 20 display <"$work/display" || { cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=:$display XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM QT_WAYLAND_DISABLE_WINDOWDECORATION QT_WAYLAND_CLIENT_BUFFER_INTEGRATION
+
+# A headless sway, as the end-to-end story starts it; it refuses to run as root,
+# so then it runs as the story's user, in a folder of its own.
+sway=$(mktemp -d) as_user=()
+if ((EUID == 0)); then
+    useradd --system kobalin-e2e 2>/dev/null || id kobalin-e2e >/dev/null
+    as_user=(setpriv --reuid=kobalin-e2e --regid=kobalin-e2e --init-groups)
+    chown kobalin-e2e "$sway"
+fi
+echo 'xwayland disable' >"$sway/config"
+export SWAYSOCK=$sway/ipc
+WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman XDG_RUNTIME_DIR=$sway \
+    "${as_user[@]}" sway -c "$sway/config" 2>"$work/sway.log" &
+for ((try = 0; try < 200; try++)); do swaymsg -q -t get_version 2>/dev/null && break; sleep 0.05; done
+swaymsg -q -t get_version || { cat "$work/sway.log" >&2; exit 1; }
+wayland=(env QT_QPA_PLATFORM=wayland "WAYLAND_DISPLAY=$(echo "$sway"/wayland-?)")
+# sway tells of a window once it maps its first buffer; a reader of its events
+# stamps that first frame and reads the program's peak RSS at once, in MiB.
+mkfifo "$work/frames"
+exec {frames}<>"$work/frames"
+swaymsg -m -r -t subscribe '["window"]' 2>/dev/null | while IFS= read -r event; do
+    [[ $event =~ \"change\":\ \"new\".*\"pid\":\ ([0-9]+) ]] || continue
+    stamp=$EPOCHREALTIME
+    while read -r key kib _ && [ "$key" != VmHWM: ]; do :; done </proc/"${BASH_REMATCH[1]}"/status
+    echo "$stamp $((kib * 100 / 1024))"
+done >"$work/frames" &
+# Runs command $@ natively on sway and prints the ms to its first frame and its peak RSS then.
+first_frame() {
+    local start=$EPOCHREALTIME stamp centimib program
+    "$@" &
+    program=$!
+    read -r -t 60 -u "$frames" stamp centimib || { echo "no frame from $*" >&2; exit 1; }
+    kill "$program"
+    wait "$program" || true
+    awk -v s="$start" -v f="$stamp" -v m="$centimib" 'BEGIN { printf "%.1f %.2f\n", (f - s) * 1000, m / 100 }'
+}
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # Start-up on the X server, the programs in turns so that all meet the same
@@ -53,14 +89,25 @@ for ((round = 0; round < warmup + runs; round++)); do
         sample=$("$bench/bench_startup" "${program[$name]}")
         [ "$round" -lt "$warmup" ] || echo "$sample" >>"$work/start.$name"
     done
+    # sway draws frames, so Kobalin leaves them to it: the floor once at Qt's
+    # defaults and once with that same setting.
+    for name in kobalin floor floor_set; do
+        setting=()
+        [ "$name" != floor_set ] || setting=(QT_WAYLAND_DISABLE_WINDOWDECORATION=1)
+        sample=$(first_frame "${wayland[@]}" "${setting[@]}" "${program[${name%_set}]}")
+        [ "$round" -lt "$warmup" ] || echo "$sample" >>"$work/wayland.$name"
+    done
 done
-# The median of column $1 of each program's start-up samples.
-start() {
-    for name in kobalin floor bare; do
-        cut -d' ' -f"$1" "$work/start.$name" | sort -g |
+# The median of column $1 of samples $2 (start or wayland) of each program named after.
+median() {
+    local column=$1 kind=$2
+    shift 2
+    for name; do
+        cut -d' ' -f"$column" "$work/$kind.$name" | sort -g |
             awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
     done
 }
+start() { median "$1" start kobalin floor bare; }
 # Instructions to first paint: callgrind writes them when bench_startup ends the program.
 start_instructions() {
     for name in kobalin floor bare; do
@@ -110,6 +157,11 @@ row() {
     row "window mapped, ms" $(start 1)
     row "peak RSS at first paint, MiB" $(start 3) 1.10
     row "private memory at first paint, MiB" $(start 4) 1.30
+    row "Wayland: first frame, ms" $(median 1 wayland kobalin floor) - 0.65
+    row "Wayland: first frame, ms; floor with Kobalin's setting" $(median 1 wayland kobalin floor_set) - 1.10
+    row "Wayland: peak RSS at first frame, MiB" $(median 2 wayland kobalin floor) - 0.45
+    row "Wayland: peak RSS at first frame, MiB; floor with Kobalin's setting" \
+        $(median 2 wayland kobalin floor_set) - 1.10
     if [ -n "$valgrind" ]; then
         row "instructions to first paint" $(start_instructions)
         row "one press, instructions" "$(result press_instructions kobalin 1 %.0f)" \

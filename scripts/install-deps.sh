@@ -3,7 +3,7 @@
 # building and running every test and benchmark (test).
 set -euo pipefail
 
-build_packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2)
+build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libwayland-dev qt6-translations-l10n fonts-liberation2)
 test_packages=(xvfb xdotool xclip x11-utils libx11-dev libxdamage-dev dbus valgrind
                desktop-file-utils appstream lintian dpkg-dev file
                sway wayvnc wtype wl-clipboard qt6-wayland jq at-spi2-core python3-pyatspi)

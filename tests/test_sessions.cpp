@@ -37,15 +37,45 @@ struct Model {
     int focusedCell() const { return focus.startsWith("Picture1_") ? focus.mid(9).toInt() : -1; }
 
     void tab(int by) {
-        QStringList chain{"Text1",    "Command1", "Command2", "Command3", "Command4",
-                          "Command5", "Command6", "Text2",    "Command7"};
+        QStringList chain = QString("Text1 Command1 Command2 Command3 Command4 Command5 "
+                                    "Command6 Text2 Command7")
+                                .split(' ');
         for (int index = 0; index < height * 8; ++index) {
             chain << cell(index);
         }
-        chain << "Check2"
-              << "Command8"
-              << "Text3";
+        chain += QStringList{"Check2", "Command8", "Text3"};
         focus = chain[(chain.indexOf(focus) + by + chain.size()) % chain.size()];
+    }
+
+    // What the user should see, in the form Session::seen() tells it.
+    QStringList expected() const {
+        QString bytes;
+        QString cells;
+        for (int index = 0; index < 72; ++index) {
+            const bool focused = focus == cell(index);
+            if (index % 8 == 0 && index / 8 < height) {
+                bytes += hex(rows[index / 8]) + ' ';
+            }
+            if (!shown(index)) {
+                cells += "- ";
+                continue;
+            }
+            cells += black(index) ? "0" : "ffffff";
+            cells += grid && !black(index) ? "F" : "";
+            cells += focused ? "M" : "";
+            cells += black(index) ? "c" : "";
+            cells += focused ? "f " : " ";
+        }
+        return {readouts,
+                QString::number(height),
+                name,
+                declaration,
+                bytes,
+                cells,
+                focus,
+                "",
+                QString::number(quits),
+                copied.value_or("")};
     }
 
     // After the row is encoded: its nibbles shown, the declaration rebuilt.
@@ -125,36 +155,34 @@ struct Model {
     }
 };
 
-// WCAG's contrast ratio of two colours: 1 for the same colour, 21 for black on white.
-double Contrast(QRgb first, QRgb second) {
-    const auto luminance = [](QRgb colour) {
-        const auto linear = [](int channel) {
-            const double value = channel / 255.0;
-            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
-               0.0722 * linear(qBlue(colour));
+// WCAG's relative luminance, and the contrast ratio of two colours: 1 for the same colour, 21
+// for black on white.
+double Luminance(QRgb colour) {
+    const auto linear = [](int channel) {
+        const double value = channel / 255.0;
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
     };
-    const auto [darker, lighter] = std::minmax({luminance(first), luminance(second)});
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
+}
+
+double Contrast(QRgb first, QRgb second) {
+    const auto [darker, lighter] = std::minmax({Luminance(first), Luminance(second)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 
-// The strongest contrast in an area of the screen against its most common colour, the colour
-// under a text or a line: 4.5 or more where a text can be read.
+// The contrast of the darkest and the lightest pixel in an area of the screen: a text or a
+// line against what is under it, 1 where nothing is drawn on a plain background.
 double Strongest(const QImage& screen, const QRect& area) {
-    std::map<QRgb, int> counts;
+    double darkest = 1;
+    double lightest = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            ++counts[screen.pixel(x, y)];
+            darkest = std::min(darkest, Luminance(screen.pixel(x, y)));
+            lightest = std::max(lightest, Luminance(screen.pixel(x, y)));
         }
     }
-    const auto under = std::max_element(counts.begin(), counts.end(),
-                                        [](auto a, auto b) { return a.second < b.second; });
-    double strongest = 1;
-    for (const auto& [colour, count] : counts) {
-        strongest = std::max(strongest, Contrast(colour, under->first));
-    }
-    return strongest;
+    return (lightest + 0.05) / (darkest + 0.05);
 }
 
 // The editor, driven as a user drives it, and what the user sees that the model does not.
@@ -299,20 +327,15 @@ public:
         model.command(name, true);
     }
 
+    // What differs between what the user sees and what the model says, or nothing.
     QString differences() const {
-        const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
-        const QWidget* focused = QApplication::focusWidget();
-        const QString focus = focused != nullptr ? focused->objectName() : "nothing";
-        const QString clipboard = QGuiApplication::clipboard()->text();
-        QString found = cellDifferences(screen) + textDifferences(screen);
-        if (focus != model.focus) {
-            found += "the focus on " + focus + ", not " + model.focus + "; ";
-        }
-        if (model.copied.has_value() && clipboard != *model.copied) {
-            found += "the clipboard holds '" + clipboard + "', not '" + *model.copied + "'; ";
-        }
-        if (platform.quits != model.quits) {
-            found += QString("ended %1 times, not %2; ").arg(platform.quits).arg(model.quits);
+        const QStringList seen = this->seen();
+        const QStringList expected = model.expected();
+        QString found;
+        for (qsizetype line = 0; line < seen.size(); ++line) {
+            if (seen[line] != expected[line]) {
+                found += "seen '" + seen[line] + "', not '" + expected[line] + "'; ";
+            }
         }
         return found;
     }
@@ -344,45 +367,6 @@ private:
         }
     }
 
-    // Each cell as drawn, laid out in twips (195 + 135 per column, 210 + 135 per row), and
-    // as told: its fill, its frame while the grid is on, the focus mark on the focused one.
-    QString cellDifferences(const QImage& screen) const {
-        QString found;
-        for (int index = 0; index < 72; ++index) {
-            const QString name = Model::cell(index);
-            const QPoint corner(13 + 9 * (index % 8), 14 + 9 * (index / 8));
-            const bool black = model.black(index);
-            const QRgb fill = black ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-            const QRgb centre = screen.pixel(corner + QPoint(5, 5));
-            const QRgb frame = screen.pixel(corner);
-            const QRgb mark = screen.pixel(corner + QPoint(1, 1));
-            const bool focused = model.focus == name;
-            const bool framed = frame != fill && Contrast(frame, fill) >= 3;
-            const bool marked = Contrast(mark, fill) >= 3 && Contrast(mark, frame) >= 3;
-            const QAccessible::State told =
-                QAccessible::queryAccessibleInterface(control(name))->state();
-            if (!model.shown(index) && centre != screen.pixel(3, 3)) {
-                found += name + " drawn in a hidden row; ";
-            }
-            if (!model.shown(index)) {
-                continue;
-            }
-            if (centre != fill) {
-                found += name + (black ? " not black; " : " not white; ");
-            }
-            if (framed != (model.grid && !black)) {
-                found += name + (framed ? " framed; " : " not framed; ");
-            }
-            if (marked != focused || (!focused && mark != fill)) {
-                found += name + (focused ? " without the focus mark; " : " with a focus mark; ");
-            }
-            if (told.checked != black || told.focused != focused) {
-                found += name + " told wrongly as checked or focused; ";
-            }
-        }
-        return found;
-    }
-
     // Where a control's text stands: inside a box's or a button's frame, beside the tick box,
     // under the height box's caption.
     QRect textArea(const QString& name) const {
@@ -404,54 +388,84 @@ private:
                (box != nullptr && box->textCursor().hasSelection());
     }
 
-    // The texts as the model says, each readable where it is drawn unless selected; nothing
-    // where a row is hidden;
-    // the tick between the nibbles and the frame around the grid, each with the pixels beside
-    // it on the outside.
-    QString textDifferences(const QImage& screen) const {
-        QStringList shown{text("Label3") + ' ' + text("Label4") + ' ' + text("Label5") + ' ' +
-                              text("Label6"),
-                          text("Text2"), text("Text3"), declarationShown()};
-        QStringList expected{model.readouts, QString::number(model.height), model.name,
-                             model.declaration};
-        QStringList readable{"Label2",   "Label3",   "Label4",   "Label5",   "Label6",
-                             "Label7",   "Label8",   "Label9",   "Check2",   "Text2",
-                             "Frame1",   "Command1", "Command2", "Command3", "Command4",
-                             "Command5", "Command6", "Command7", "Command8"};
-        if (!model.name.trimmed().isEmpty()) {
-            readable << "Text3";
-        }
-        const qsizetype lineBreak = model.declaration.indexOf('\n');
-        if (!model.declaration.trimmed().isEmpty() &&
-            (lineBreak < 0 || lineBreak == model.declaration.size() - 1)) {
-            readable << "Text1"; // its one line in view
-        }
-        QString found;
-        for (int row = 0; row < 9; ++row) {
-            const QString caption = "Label1_" + QString::number(row);
-            if (row < model.height) {
-                shown << text(caption);
-                expected << Model::hex(model.rows[row]);
-                readable << caption;
-            } else if (Strongest(screen, textArea(caption)) > 1) {
-                found += caption + " drawn in a hidden row; ";
-            }
-        }
-        if (shown != expected) {
-            found += "shown " + shown.join(" | ") + ", not " + expected.join(" | ") + "; ";
-        }
-        for (const QString& name : readable) {
-            if (!selected(name) && Strongest(screen, textArea(name)) < 4.5) {
-                found += name + " cannot be read; ";
+    // The readouts and texts; the shown rows' bytes; each cell's fill (hex), frame (F) and
+    // focus mark (M) as drawn, laid out in twips (195 + 135 per column, 210 + 135 per row), and
+    // whether it is told checked (c) and focused (f), or "-" where its row is hidden and
+    // nothing is drawn; the focus; the captions and lines that cannot be seen (each caption
+    // at 4.5:1 unless selected, the tick between the nibbles and the frame around the grid,
+    // each with the pixels beside it on the outside, at 3:1); the endings; the clipboard
+    // after a copy.
+    QStringList seen() const {
+        const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
+        const QWidget* focused = QApplication::focusWidget();
+        QStringList unseen;
+        for (const QString& caption : readable()) {
+            if (!selected(caption) && Strongest(screen, textArea(caption)) < 4.5) {
+                unseen << caption;
             }
         }
         for (const QRect line : {QRect(48, 10, 3, 3), QRect(11, 13, 2, 85), QRect(12, 12, 76, 2),
                                  QRect(86, 13, 2, 84), QRect(12, 96, 75, 2)}) {
             if (Strongest(screen, line) < 3) {
-                found += QString("no line at %1,%2; ").arg(line.x()).arg(line.y());
+                unseen << QString("line at %1,%2").arg(line.x()).arg(line.y());
             }
         }
-        return found;
+        QString bytes;
+        QString cells;
+        for (int index = 0; index < 72; ++index) {
+            const QString caption = "Label1_" + QString::number(index / 8);
+            const QPoint corner(13 + 9 * (index % 8), 14 + 9 * (index / 8));
+            const QRgb fill = screen.pixel(corner + QPoint(5, 5));
+            const QRgb frame = screen.pixel(corner);
+            const QRgb mark = screen.pixel(corner + QPoint(1, 1));
+            const QAccessible::State told =
+                QAccessible::queryAccessibleInterface(control(Model::cell(index)))->state();
+            if (index % 8 == 0 && model.shown(index)) {
+                bytes += text(caption) + ' ';
+            } else if (index % 8 == 0 && Strongest(screen, textArea(caption)) > 1) {
+                bytes += "drawn in a hidden row ";
+            }
+            if (!model.shown(index)) {
+                cells += fill == screen.pixel(3, 3) ? "- " : "drawn in a hidden row ";
+                continue;
+            }
+            cells += QString::number(fill & 0xFFFFFF, 16);
+            cells += Contrast(frame, fill) >= 3 ? "F" : "";
+            cells += Contrast(mark, fill) >= 3 && Contrast(mark, frame) >= 3 ? "M" : "";
+            cells += told.checked ? "c" : "";
+            cells += told.focused ? "f " : " ";
+        }
+        return {text("Label3") + ' ' + text("Label4") + ' ' + text("Label5") + ' ' + text("Label6"),
+                text("Text2"),
+                text("Text3"),
+                declarationShown(),
+                bytes,
+                cells,
+                focused != nullptr ? focused->objectName() : "nothing",
+                unseen.join(' '),
+                QString::number(platform.quits),
+                model.copied.has_value() ? QGuiApplication::clipboard()->text() : ""};
+    }
+
+    // The captions the user can read now: a blank name or a declaration scrolled beyond its
+    // first line shows nothing to read.
+    QStringList readable() const {
+        QStringList captions = QString("Label2 Label3 Label4 Label5 Label6 Label7 Label8 Label9 "
+                                       "Check2 Text2 Frame1 Command1 Command2 Command3 Command4 "
+                                       "Command5 Command6 Command7 Command8")
+                                   .split(' ');
+        const qsizetype lineBreak = model.declaration.indexOf('\n');
+        for (int row = 0; row < model.height; ++row) {
+            captions << "Label1_" + QString::number(row);
+        }
+        if (!model.name.trimmed().isEmpty()) {
+            captions << "Text3";
+        }
+        if (!model.declaration.trimmed().isEmpty() &&
+            (lineBreak < 0 || lineBreak == model.declaration.size() - 1)) {
+            captions << "Text1";
+        }
+        return captions;
     }
 
     Quitting platform;
@@ -482,10 +496,10 @@ Action RandomAction(std::mt19937& random) {
     const Qt::KeyboardModifiers modifiers = any(std::array<Qt::KeyboardModifiers, 4>{
         Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier});
     const auto key = any(std::array{
-        Qt::Key_Tab,    Qt::Key_Tab,   Qt::Key_Left,   Qt::Key_Right,     Qt::Key_Up,
-        Qt::Key_Down,   Qt::Key_Space, Qt::Key_Space,  Qt::Key_A,         Qt::Key_5,
-        Qt::Key_Delete, Qt::Key_Home,  Qt::Key_PageUp, Qt::Key_Insert,    Qt::Key_F2,
-        Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Minus});
+        Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Left,   Qt::Key_Right,     Qt::Key_Up,
+        Qt::Key_Down,   Qt::Key_Space,   Qt::Key_Space,  Qt::Key_A,         Qt::Key_5,
+        Qt::Key_Delete, Qt::Key_Home,    Qt::Key_PageUp, Qt::Key_Insert,    Qt::Key_F2,
+        Qt::Key_Return, Qt::Key_Enter,   Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Minus});
     const QString control = any(std::array{"Command1", "Command2", "Command3", "Command4",
                                            "Command5", "Command6", "Command7", "Command8", "Check2",
                                            "Text1", "Text2", "Text3", "Label9", "Frame1"});
@@ -506,7 +520,10 @@ Action RandomAction(std::mt19937& random) {
     const QString at = QString(" at %1,%2").arg(point.x()).arg(point.y());
     const bool plain =
         key == Qt::Key_Tab || key == Qt::Key_Space || (key >= Qt::Key_Left && key <= Qt::Key_Down);
-    const Qt::KeyboardModifiers held = plain ? Qt::NoModifier : modifiers;
+    Qt::KeyboardModifiers held = plain ? Qt::NoModifier : modifiers;
+    if (key == Qt::Key_Backtab) {
+        held = Qt::ShiftModifier; // Shift+Tab
+    }
     const int presses = key == Qt::Key_Tab || key == Qt::Key_Backtab ? count * count : count;
     const Qt::Key answer = any(std::array{Qt::Key_Return, Qt::Key_Escape, Qt::Key_N});
     switch (std::discrete_distribution<int>{30, 15, 10, 30, 8, 5, 5, 2, 2}(random)) {

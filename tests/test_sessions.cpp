@@ -599,7 +599,7 @@ private slots:
     void cleanup() { QApplication::setPalette(QPalette()); }
 
     void randomSessionsShowWhatTheModelSays() {
-        const QString seeds = qEnvironmentVariable("KOBALIN_SEEDS", "1 2 3 14");
+        const QString seeds = qEnvironmentVariable("KOBALIN_SEEDS", "1 2 3 14 34");
         const int length = qEnvironmentVariable("KOBALIN_ACTIONS", "250").toInt();
         for (const QString& seed : seeds.split(' ', Qt::SkipEmptyParts)) {
             std::mt19937 random(seed.toUInt());

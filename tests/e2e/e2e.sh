@@ -38,6 +38,7 @@ for cell in 19 0 71; do paint $cell; done
 if [[ $1 == atspi ]]; then # what a screen reader hears; the bus told of each press before it returned
     hears "check box" "Spalte 4, Zeile 3" checked || fail "the cell in column 4, row 3 is not heard as black"
     hears label "Zeile 3: 10" showing || fail "row 3 is not heard as 10"
+    hears "push button" "Höhe verringern" showing || fail '"-" is not heard as "Höhe verringern"'
 fi
 copy_and_expect 'static unsigned char bild[] = {0x80,0x00,0x10,0x00,0x00,0x00,0x00,0x00,0x01};'
 for height in Command5 Command5 Command6; do press $height; done # "-" twice, "+" once: 8 rows

@@ -444,7 +444,7 @@ private:
                 name.startsWith("Label1_") && name.mid(7).toInt() >= model.height;
             if (!hiddenRow && !Readable(*control).isEmpty() &&
                 Strongest(screen, textArea(*control)) < 4.5) {
-                unseen << control->objectName();
+                unseen << name;
             }
         }
         for (const QRect line : {QRect(48, 10, 3, 3), QRect(11, 13, 2, 85), QRect(12, 12, 76, 2),

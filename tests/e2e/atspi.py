@@ -32,6 +32,7 @@ if verb == "press":  # a cell by its name; the bus must then tell that it change
     sys.exit(not pressed or not press_and_hear(pressed))
 if verb == "hears":  # something of a role such as "check box", with a name, in a state
     role, name, state = arguments
-    sys.exit(not find(lambda thing: thing.getRoleName() == role and thing.name == name and
+    wanted = getattr(pyatspi, "ROLE_" + role.upper().replace(" ", "_"))  # its name varies by version
+    sys.exit(not find(lambda thing: thing.getRole() == wanted and thing.name == name and
                       thing.getState().contains(getattr(pyatspi, "STATE_" + state.upper()))))
 sys.exit(f"no verb {verb}")

@@ -2,6 +2,7 @@
 // each followed by a look at what the user sees and is told, against a small model of what they
 // should. KOBALIN_SEEDS ("1 2 3 25 89") and KOBALIN_ACTIONS (250 a seed) run others.
 #include "editor_window.h"
+#include "held_space.h"
 #include "qt_platform.h"
 
 #include <QSignalSpy>
@@ -290,10 +291,11 @@ public:
         }
     }
 
-    // Space held on a focused cell: one press however the repeats arrive, marked as such or,
-    // as X11 sends them, as a release and a press at one time, marked or not.
+    // Space held on a focused cell, button or tick box: one press however the repeats arrive,
+    // marked as such or, as X11 sends them, as a release and a press at one time, marked or
+    // not. The last release reaches the control a moment later.
     void holdSpace(int repeats, bool pairs, bool marked) {
-        if (model.focusedCell() < 0) {
+        if (model.focus.startsWith("Text")) {
             return;
         }
         const auto send = [this](QEvent::Type type, bool repeat) {
@@ -311,7 +313,8 @@ public:
             send(QEvent::KeyPress, marked || !pairs);
         }
         send(QEvent::KeyRelease, false);
-        model.press(model.focusedCell());
+        QTest::qWait(2 * HeldSpace::Wait.count());
+        model.key(Qt::Key_Space, answer == Qt::Key_Return);
     }
 
     // Everything selected, then typed or pasted over. What fits is counted in characters as

@@ -59,22 +59,12 @@ void CellWidget::mouseMoveEvent(QMouseEvent* event) {
     emit moved(index_);
 }
 
-// A held key repeats. On X11 each repeat is a release and a press with one
-// timestamp, which Qt marks as a repeat only when both have arrived by the
-// time it handles the release; a busy machine does not promise that. So a
-// press at the very time of the last release is a repeat too. Synthetic
-// events carry no time (0) and are never taken for one.
-bool CellWidget::isRepeat(const QKeyEvent& event) const {
-    return event.isAutoRepeat() ||
-           (event.timestamp() != 0 && event.timestamp() == spaceReleasedAt_);
-}
-
 // Space presses the cell as it ticks a check box, once however long it is
 // held; the arrow keys move the focus.
 void CellWidget::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Space:
-        if (!isRepeat(*event)) {
+        if (!event->isAutoRepeat()) {
             press();
         }
         return;
@@ -93,13 +83,6 @@ void CellWidget::keyPressEvent(QKeyEvent* event) {
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-void CellWidget::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        spaceReleasedAt_ = event->timestamp();
-    }
-    QWidget::keyReleaseEvent(event);
 }
 
 } // namespace kobalin

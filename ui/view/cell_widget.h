@@ -38,13 +38,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    bool isRepeat(const QKeyEvent& event) const;
-
     std::int16_t index_;
-    quint64 spaceReleasedAt_ = 0;
     Cell shown_;
 };
 

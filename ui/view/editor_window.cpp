@@ -30,6 +30,7 @@ const QString Version = QStringLiteral("1.00"); // in the title and the credits
 
 EditorWindow::EditorWindow(Platform& platform) : platform_(platform) {
     QAccessible::installFactory(spoken::Factory);
+    QCoreApplication::instance()->installEventFilter(&heldSpace_); // its dialogs too
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Kobalin Version ") + Version);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kobalin.png")));

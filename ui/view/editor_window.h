@@ -1,5 +1,6 @@
 #pragma once
 
+#include "held_space.h"
 #include "mirror.h"
 #include "platform.h"
 #include "window_state.h"
@@ -45,6 +46,7 @@ private:
     QPushButton* command(int number) const { return commands_[std::size_t(number - 1)]; }
 
     Platform& platform_;
+    HeldSpace heldSpace_;
     WindowState state_;
     Mirror mirror_;
 

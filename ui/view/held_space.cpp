@@ -1,7 +1,6 @@
 #include "held_space.h"
 
 #include <QCoreApplication>
-#include <QMouseEvent>
 
 namespace kobalin {
 

@@ -202,8 +202,9 @@ double Strongest(const QImage& screen, const QRect& area) {
     double lightest = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            darkest = std::min(darkest, Luminance(screen.pixel(x, y)));
-            lightest = std::max(lightest, Luminance(screen.pixel(x, y)));
+            const double luminance = Luminance(screen.pixel(x, y));
+            darkest = std::min(darkest, luminance);
+            lightest = std::max(lightest, luminance);
         }
     }
     return Contrast(darkest, lightest);

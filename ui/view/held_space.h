@@ -17,7 +17,7 @@ namespace kobalin {
 // would be pressed again at each repeat. Watching the whole application, this
 // holds each timed Space release back a moment: a press at the same time
 // makes the pair a marked repeat, as Qt would have; anything else lets the
-// release go on. Events without a time (from tests and tools) pass as they are.
+// release go on. Events without a time, as tests send them, pass as they are.
 class HeldSpace : public QObject {
 public:
     // How long a release waits for its press.
